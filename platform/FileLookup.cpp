@@ -1,0 +1,42 @@
+#include "platform/FileLookup.h"
+
+#include <QFile>
+
+#include <sys/stat.h>
+
+std::optional<QByteArray> nativePath(const QString &path)
+{
+    if (path.isEmpty() || path.contains(QChar(u'\0')))
+        return std::nullopt;
+    return QFile::encodeName(path);
+}
+
+EntryInfo lookUpEntry(const QString &path)
+{
+    const auto native = nativePath(path);
+    struct stat info
+    {
+    };
+    if (!native || ::stat(native->constData(), &info) != 0)
+        return {};
+    if (S_ISREG(info.st_mode))
+        return {EntryKind::RegularFile, info.st_size};
+    return {S_ISDIR(info.st_mode) ? EntryKind::Directory : EntryKind::Special, 0};
+}
+
+static QString lastComponent(const QString &path)
+{
+    return path.mid(path.lastIndexOf(u'/') + 1);
+}
+
+bool isHiddenName(const QString &path)
+{
+    return lastComponent(path).startsWith(u'.');
+}
+
+QString normalFileName(const QString &path)
+{
+    if (isHiddenName(path) || entryKindOf(path) != EntryKind::RegularFile)
+        return {};
+    return lastComponent(path);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// What a path names, symbolic links followed (a dangling link names nothing).
+enum class EntryKind { Missing, RegularFile, Directory, Special };
+
+// The path in the locale's encoding, or nothing for a path the kernel cannot be handed
+// whole: an empty one, or one holding a NUL that would silently cut it short.
+std::optional<QByteArray> nativePath(const QString &path);
+
+struct EntryInfo
+{
+    EntryKind kind = EntryKind::Missing;
+    qint64 size = 0;
+};
+
+EntryInfo lookUpEntry(const QString &path);
+inline EntryKind entryKindOf(const QString &path)
+{
+    return lookUpEntry(path).kind;
+}
+
+// A name starting with "." is hidden; only the last component counts.
+bool isHiddenName(const QString &path);
+
+// The bare name of the ordinary file at path (a regular file whose name is not hidden),
+// or an empty string when there is none.
+QString normalFileName(const QString &path);

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+// An open regular file, closed when the object goes. It never creates, truncates or
+// appends on open, and never opens anything but a regular file, so a FIFO or device that
+// takes a file's place cannot make a caller block. A file without any write permission
+// bit is read-only and is not opened for writing.
+class RegularFile
+{
+public:
+    enum class Access { Read, ReadWrite };
+
+    // A closed object whose error() says why when the path cannot be opened.
+    static RegularFile open(const QString &path, Access access);
+
+    RegularFile(RegularFile &&other) noexcept;
+    RegularFile &operator=(RegularFile &&other) noexcept;
+    RegularFile(const RegularFile &) = delete;
+    RegularFile &operator=(const RegularFile &) = delete;
+    ~RegularFile();
+
+    bool isOpen() const { return m_fd >= 0; }
+    int error() const { return m_error; }
+
+    // -1 on failure.
+    qint64 size();
+    // Exactly length bytes from offset, or an empty array on failure or a short file.
+    QByteArray readAt(qint64 offset, qint64 length);
+    // Writes all of data at offset, resuming after short writes.
+    bool writeAt(qint64 offset, QByteArrayView data);
+    bool resize(qint64 length);
+    bool syncData();
+    // Closes and reports whether the close itself succeeded.
+    bool close();
+
+private:
+    RegularFile() = default;
+    bool fail();
+
+    int m_fd = -1;
+    int m_error = 0;
+};
