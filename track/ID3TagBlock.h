@@ -1,0 +1,63 @@
+#pragma once
+
+#include "track/TagFields.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <optional>
+
+// The 128-byte ID3v1 block: "TAG", title, artist, album (30 bytes each), year (4),
+// comment (30), genre byte. It holds its bytes and nothing else, so what is decoded and
+// what is written are the same layout. Text is one Latin-1 byte per character, full width,
+// without terminator: reading keeps every byte (NULs included), writing pads with spaces.
+class ID3TagBlock
+{
+public:
+    static constexpr qsizetype Size = 128;
+
+    // "TAG", every text field blank, no genre.
+    ID3TagBlock();
+
+    // The block in bytes, or nothing unless they are 128 bytes starting with "TAG".
+    static std::optional<ID3TagBlock> fromBytes(QByteArrayView bytes);
+    const QByteArray &bytes() const { return m_bytes; }
+
+    // A text longer than its field keeps its first characters; a character outside
+    // Latin-1 is stored as "?".
+    QString Title() const;
+    void setTitle(const QString &text);
+    QString Artist() const;
+    void setArtist(const QString &text);
+    QString Album() const;
+    void setAlbum(const QString &text);
+    QString Year() const;
+    void setYear(const QString &text);
+    QString Comment() const;
+    void setComment(const QString &text);
+    quint8 Genre() const;
+    void setGenre(quint8 genre);
+
+    // The fields as the track record holds them: untrimmed text, the genre as its name.
+    TagFields toTagFields() const;
+
+private:
+    struct Field
+    {
+        qsizetype offset;
+        qsizetype width;
+    };
+    static constexpr Field TitleField {3, 30};
+    static constexpr Field ArtistField {33, 30};
+    static constexpr Field AlbumField {63, 30};
+    static constexpr Field YearField {93, 4};
+    static constexpr Field CommentField {97, 30};
+    static constexpr qsizetype GenreOffset = 127;
+
+    explicit ID3TagBlock(QByteArrayView bytes);
+    QString text(Field field) const;
+    void setText(Field field, const QString &text);
+
+    QByteArray m_bytes;
+};

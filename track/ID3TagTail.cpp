@@ -1,0 +1,33 @@
+#include "track/ID3TagTail.h"
+
+#include "platform/RegularFile.h"
+#include "track/ID3TagBlock.h"
+
+#include <algorithm>
+
+bool ID3TagTail::hasBlock() const
+{
+    if (bytes.size() < ID3TagBlock::Size || !block().startsWith("TAG"))
+        return false;
+    return bytes.size() < Size || !bytes.startsWith("APETAGEX");
+}
+
+QByteArrayView ID3TagTail::block() const
+{
+    return QByteArrayView(bytes).last(std::min(bytes.size(), ID3TagBlock::Size));
+}
+
+std::optional<ID3TagTail> readID3TagTail(RegularFile &file)
+{
+    ID3TagTail tail;
+    tail.fileSize = file.size();
+    if (tail.fileSize < 0)
+        return std::nullopt;
+    const qint64 length = std::min<qint64>(tail.fileSize, ID3TagTail::Size);
+    if (length > 0) {
+        tail.bytes = file.readAt(tail.fileSize - length, length);
+        if (tail.bytes.isEmpty())
+            return std::nullopt;
+    }
+    return tail;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+class ID3TagBlock;
+
+// Writes block as the file's ID3v1 block: over the block the file ends in, or appended when
+// it has none. Returns true only when all 128 bytes reached the disk. It never creates,
+// truncates or half-writes a file: a path that is not an ordinary file (hidden, missing,
+// a directory, FIFO or device) is refused before anything is opened, and a write that fails
+// part way puts back the bytes or the length the file had.
+bool WriteID3Tag(const QString &path, const ID3TagBlock &block);
+
+// The same with the block built from the values: each text cut or padded to its width.
+bool WriteID3TagFields(const QString &path, const QString &artist, const QString &title, const QString &album,
+    const QString &comment, const QString &year, quint8 genre);

@@ -1,0 +1,74 @@
+#include "track/MP3File.h"
+
+#include "platform/FileLookup.h"
+#include "platform/RegularFile.h"
+#include "track/ID3TagBlock.h"
+#include "track/ID3TagTail.h"
+#include "track/SpaceTrim.h"
+#include "track/TagInference.h"
+
+namespace {
+
+bool hasMP3Extension(const QString &path)
+{
+    return path.contains(u".mp3", Qt::CaseInsensitive) || path.contains(u".mp2", Qt::CaseInsensitive)
+        || path.contains(u".mp1", Qt::CaseInsensitive);
+}
+
+} // namespace
+
+bool IsMP3File(const QString &path)
+{
+    return hasMP3Extension(path) && entryKindOf(path) == EntryKind::RegularFile;
+}
+
+bool MP3File::setFileName(const QString &path)
+{
+    m_fileName = path;
+    if (!hasMP3Extension(path))
+        return true;
+    const EntryInfo entry = lookUpEntry(path);
+    if (entry.kind != EntryKind::RegularFile)
+        return true;
+
+    const QString genre = m_tags.Genre;
+    m_tags = TagFields {};
+    m_tags.Genre = genre;
+    if (entry.size >= ID3TagBlock::Size) {
+        RegularFile file = RegularFile::open(path, RegularFile::Access::Read);
+        const auto tail = file.isOpen() ? readID3TagTail(file) : std::nullopt;
+        if (!tail)
+            return false;
+        if (tail->hasBlock()) {
+            m_tags = ID3TagBlock::fromBytes(tail->block())->toTagFields();
+            return true;
+        }
+    }
+    m_tags = GuessTagsFromFileName(path);
+    return true;
+}
+
+QString MP3File::Title() const
+{
+    return trimSpaces(m_tags.Title);
+}
+QString MP3File::Artist() const
+{
+    return trimSpaces(m_tags.Artist);
+}
+QString MP3File::Album() const
+{
+    return trimSpaces(m_tags.Album);
+}
+QString MP3File::Year() const
+{
+    return trimSpaces(m_tags.Year);
+}
+QString MP3File::Comment() const
+{
+    return trimSpaces(m_tags.Comment);
+}
+QString MP3File::Genre() const
+{
+    return trimSpaces(m_tags.Genre);
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "track/TagFields.h"
+
+#include <QString>
+
+// True when path names an existing regular file (symbolic links followed, hidden names
+// accepted) and contains ".mp3", ".mp2" or ".mp1" anywhere, in any case.
+bool IsMP3File(const QString &path);
+
+// What the program knows about the file in hand: its path, its six tag fields (read from
+// its ID3v1 block or guessed from its name), its proposed new name and whether the
+// chosen naming convention found a needed field empty.
+class MP3File
+{
+public:
+    QString FileName() const { return m_fileName; }
+    // The load. The path is stored as given, always. Only a path that passes IsMP3File
+    // replaces the tag fields: from the file's ID3v1 block, or guessed from the path when
+    // the file has none. Returns false when such a file could not be read; its tag fields
+    // are then empty, except Genre, which keeps the previous file's.
+    bool setFileName(const QString &path);
+
+    QString NewFileName() const { return m_newFileName; }
+    void setNewFileName(const QString &name) { m_newFileName = name; }
+    bool IsMissingTags() const { return m_isMissingTags; }
+    void setIsMissingTags(bool missing) { m_isMissingTags = missing; }
+
+    // The tag fields without spaces at their ends; NUL characters stay.
+    QString Title() const;
+    QString Artist() const;
+    QString Album() const;
+    QString Year() const;
+    QString Comment() const;
+    QString Genre() const;
+
+private:
+    QString m_fileName;
+    QString m_newFileName;
+    bool m_isMissingTags = false;
+    TagFields m_tags;
+};
