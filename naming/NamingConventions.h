@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QStringList>
+
+#include <vector>
+
+// A tag field that a naming convention puts into a file name. The year has rules of its
+// own (see YearPlacement).
+enum class NameField { Title, Artist, Album, Genre };
+
+// Whether and where the year appears: " (1980)" after the name or "1980 - " before it,
+// only when the track has a year.
+enum class YearPlacement { None, Suffix, Prefix };
+
+struct NeededField
+{
+    NameField field;
+    // A guarded field is taken cleaned only while the track is not yet marked as missing
+    // tags; once marked, it goes into the name as it stands.
+    bool guarded;
+};
+
+struct NamingConvention
+{
+    QString label;
+    std::vector<NeededField> neededFields; // in the order they are tested
+    std::vector<NameField> layout; // joined by " - "
+    YearPlacement year;
+};
+
+inline constexpr int NamingConventionCount = 7;
+
+// The convention at index 0 to 6; -1 (nothing selected) and any other index give index 0.
+const NamingConvention &namingConvention(int index);
+
+// The labels of the seven conventions, in index order.
+QStringList namingConventionLabels();

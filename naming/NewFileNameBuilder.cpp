@@ -1,0 +1,57 @@
+#include "naming/NewFileNameBuilder.h"
+
+#include "naming/NamingConventions.h"
+#include "naming/ProperCase.h"
+#include "track/MP3File.h"
+
+#include <QStringList>
+
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString fieldValue(const MP3File &file, NameField field)
+{
+    switch (field) {
+    case NameField::Title:
+        return file.Title();
+    case NameField::Artist:
+        return file.Artist();
+    case NameField::Album:
+        return file.Album();
+    case NameField::Genre:
+        return file.Genre();
+    }
+    return {};
+}
+
+} // namespace
+
+QString BuildNewFileName(MP3File &file, int conventionIndex, const IllegalChars &illegalChars)
+{
+    const NamingConvention &convention = namingConvention(conventionIndex);
+
+    std::array<QString, 4> parts; // by NameField
+    for (const NeededField &needed : convention.neededFields) {
+        const bool wasMarked = file.IsMissingTags();
+        const QString value = fieldValue(file, needed.field);
+        const QString cleaned = CleanTagField(value, file, illegalChars);
+        parts[size_t(needed.field)] = ProperCase(needed.guarded && wasMarked ? value : cleaned);
+    }
+
+    QStringList laidOut;
+    for (const NameField field : convention.layout)
+        laidOut.append(parts[size_t(field)]);
+    QString name = laidOut.join(u" - "_s);
+
+    // The year never marks a file, but it still goes through the cleaning: a crafted year
+    // such as "../x" must not move the file out of its folder.
+    const QString year = CleanFileNamePart(file.Year(), illegalChars);
+    if (!year.isEmpty() && convention.year == YearPlacement::Suffix)
+        name += u" ("_s + year + u')';
+    else if (!year.isEmpty() && convention.year == YearPlacement::Prefix)
+        name = year + u" - "_s + name;
+    return name + u".mp3"_s;
+}
