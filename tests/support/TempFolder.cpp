@@ -1,0 +1,71 @@
+#include "support/TempFolder.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <sys/stat.h>
+
+#include <stdexcept>
+
+TempFolder::TempFolder()
+{
+    if (!m_dir.isValid())
+        throw std::runtime_error("cannot create a temporary folder");
+}
+
+QString TempFolder::path() const
+{
+    return m_dir.path() + QLatin1Char('/');
+}
+
+QString TempFolder::path(const QString &name) const
+{
+    return path() + name;
+}
+
+QString TempFolder::write(const QString &name, const QByteArray &bytes) const
+{
+    QFile file(path(name));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write a test file");
+    return file.fileName();
+}
+
+QByteArray TempFolder::read(const QString &name) const
+{
+    QFile file(path(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+QString TempFolder::makeFifo(const QString &name) const
+{
+    if (::mkfifo(QFile::encodeName(path(name)).constData(), 0600) != 0)
+        throw std::runtime_error("cannot create a FIFO");
+    return path(name);
+}
+
+QString TempFolder::makeFolder(const QString &name) const
+{
+    if (!QDir().mkpath(path(name)))
+        throw std::runtime_error("cannot create a folder");
+    return path(name);
+}
+
+QByteArray tagBlockBytes(const QByteArray &title, const QByteArray &artist, const QByteArray &album,
+    const QByteArray &year, const QByteArray &comment, quint8 genre, char pad)
+{
+    const auto field
+        = [pad](const QByteArray &text, qsizetype width) { return text.left(width).leftJustified(width, pad); };
+    return "TAG" + field(title, 30) + field(artist, 30) + field(album, 30) + field(year, 4) + field(comment, 30)
+        + char(genre);
+}
+
+QByteArray audioBytes(qsizetype length)
+{
+    QByteArray bytes(length, Qt::Uninitialized);
+    for (qsizetype i = 0; i < length; ++i)
+        bytes[i] = char(0x80 + i % 64);
+    return bytes;
+}

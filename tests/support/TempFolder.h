@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+// A folder of real files for one test, removed with the object.
+class TempFolder
+{
+public:
+    TempFolder();
+
+    // The folder's path, ending in "/".
+    QString path() const;
+    QString path(const QString &name) const;
+
+    // Creates or replaces the file name with bytes and returns its full path.
+    QString write(const QString &name, const QByteArray &bytes) const;
+    QByteArray read(const QString &name) const;
+    QString makeFifo(const QString &name) const;
+    QString makeFolder(const QString &name) const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// 128 bytes of an ID3v1 block with every field spelled out; text fields are padded to
+// their widths with pad.
+QByteArray tagBlockBytes(const QByteArray &title, const QByteArray &artist, const QByteArray &album,
+    const QByteArray &year, const QByteArray &comment, quint8 genre, char pad = ' ');
+
+// length bytes of audio-like filler that holds no "TAG".
+QByteArray audioBytes(qsizetype length);

@@ -1,0 +1,117 @@
+#include "track/ID3TagBlock.h"
+#include "support/TempFolder.h"
+#include "track/GenreNames.h"
+
+#include <gtest/gtest.h>
+
+#include <QRandomGenerator>
+
+using namespace Qt::StringLiterals;
+
+TEST(ID3TagBlock, WritesEveryFieldAtItsOffsetPaddedWithSpaces)
+{
+    ID3TagBlock block;
+    block.setTitle(u"Song"_s);
+    block.setArtist(u"Band"_s);
+    block.setAlbum(u"Album"_s);
+    block.setYear(u"1980"_s);
+    block.setComment(u"Note"_s);
+    block.setGenre(17);
+    EXPECT_EQ(block.bytes(), tagBlockBytes("Song", "Band", "Album", "1980", "Note", 17));
+}
+
+TEST(ID3TagBlock, NewBlockIsBlankWithoutGenre)
+{
+    EXPECT_EQ(ID3TagBlock().bytes(), tagBlockBytes("", "", "", "", "", GenreNames::None));
+}
+
+TEST(ID3TagBlock, CutsLongTextsToTheirWidths)
+{
+    ID3TagBlock block;
+    block.setTitle(u"1234567890123456789012345678901"_s);
+    block.setYear(u"19801"_s);
+    block.setComment(QString());
+    EXPECT_EQ(block.bytes(), tagBlockBytes("123456789012345678901234567890", "", "", "1980", "", GenreNames::None));
+    EXPECT_EQ(block.Title(), u"123456789012345678901234567890"_s);
+}
+
+TEST(ID3TagBlock, StoresOneLatin1BytePerCharacter)
+{
+    ID3TagBlock block;
+    block.setArtist(u"Motörhead"_s);
+    block.setTitle(u"日本"_s);
+    block.setAlbum(u"a\U0001F600b"_s); // one character outside the BMP
+    EXPECT_EQ(block.bytes(), tagBlockBytes("??", "Mot\xf6rhead", "a?b", "", "", GenreNames::None));
+    EXPECT_EQ(block.Artist().left(9), u"Motörhead"_s);
+}
+
+TEST(ID3TagBlock, DecodesFieldsWholeWithNulsKept)
+{
+    const QByteArray bytes = tagBlockBytes("Song", "Band", "", "1980", "", 0, '\0');
+    const auto block = ID3TagBlock::fromBytes(bytes);
+    ASSERT_TRUE(block);
+    const TagFields tags = block->toTagFields();
+    EXPECT_EQ(tags.Title, u"Song"_s + QString(26, QChar(u'\0')));
+    EXPECT_EQ(tags.Artist.size(), 30);
+    EXPECT_EQ(tags.Year, u"1980"_s);
+    EXPECT_EQ(tags.Album, QString(30, QChar(u'\0')));
+    EXPECT_EQ(tags.Genre, u"Blues"_s);
+}
+
+TEST(ID3TagBlock, RefusesBytesThatAreNoBlock)
+{
+    QByteArray lowerCase = tagBlockBytes("Song", "", "", "", "", 0);
+    lowerCase.replace(0, 3, "tag");
+    EXPECT_FALSE(ID3TagBlock::fromBytes(lowerCase));
+    EXPECT_FALSE(ID3TagBlock::fromBytes(tagBlockBytes("Song", "", "", "", "", 0).chopped(1)));
+    EXPECT_FALSE(ID3TagBlock::fromBytes(tagBlockBytes("Song", "", "", "", "", 0) + ' '));
+}
+
+TEST(ID3TagBlock, GenreByteNamesTheTableEntryOrNothing)
+{
+    const struct
+    {
+        quint8 byte;
+        QString name;
+    } cases[] = {
+        {0, u"Blues"_s},
+        {1, u"Classic Rock"_s},
+        {67, u"Phychedelic"_s},
+        {117, u"power Ballad"_s},
+        {131, u"indie"_s},
+        {140, u"Comteporary Christian"_s},
+        {147, u"Synth Pop"_s},
+        {148, QString()},
+        {200, QString()},
+        {255, QString()},
+    };
+    for (const auto &c : cases) {
+        const auto block = ID3TagBlock::fromBytes(tagBlockBytes("", "", "", "", "", c.byte));
+        ASSERT_TRUE(block);
+        EXPECT_EQ(block->Genre(), c.byte);
+        EXPECT_EQ(block->toTagFields().Genre, c.name) << "genre byte " << int(c.byte);
+    }
+    EXPECT_EQ(GenreNames::name(-1), QString());
+}
+
+// Any 128 bytes starting with "TAG" decode to texts that, written back, give the same bytes.
+TEST(ID3TagBlock, AnyBlockSurvivesDecodingAndEncoding)
+{
+    QRandomGenerator random(20261206);
+    for (int round = 0; round < 500; ++round) {
+        QByteArray bytes(ID3TagBlock::Size, Qt::Uninitialized);
+        for (char &byte : bytes)
+            byte = char(random.bounded(256));
+        bytes.replace(0, 3, "TAG");
+        const auto decoded = ID3TagBlock::fromBytes(bytes);
+        ASSERT_TRUE(decoded);
+        ID3TagBlock encoded;
+        encoded.setTitle(decoded->Title());
+        encoded.setArtist(decoded->Artist());
+        encoded.setAlbum(decoded->Album());
+        encoded.setYear(decoded->Year());
+        encoded.setComment(decoded->Comment());
+        encoded.setGenre(decoded->Genre());
+        ASSERT_EQ(encoded.bytes(), bytes);
+    }
+}
