@@ -1,4 +1,5 @@
 #include "track/ID3TagWriter.h"
+#include "track/MP3File.h"
 #include "support/TempFolder.h"
 #include "track/GenreNames.h"
 #include "track/ID3TagBlock.h"
@@ -156,4 +157,24 @@ print(json.dumps({key: str(tag[key]) for key in ("TPE1", "TIT2", "TALB", "TDRC",
     EXPECT_EQ(read.value(u"TDRC"_s).toString(), u"1980"_s);
     EXPECT_EQ(read.value(u"COMM:ID3v1 Comment:eng"_s).toString(), u"loud"_s);
     EXPECT_EQ(read.value(u"TCON"_s).toString(), u"Punk"_s);
+}
+
+TEST(ID3TagWriter, FindsTheBlockOfAFileOver4GiB)
+{
+    TempFolder folder;
+    const QString path = folder.write(u"big.mp3"_s, QByteArray());
+    const qint64 size = (qint64(1) << 32) + 1000; // sparse: takes no space on disk
+    ASSERT_TRUE(QFile::resize(path, size));
+
+    ASSERT_TRUE(writeSong(path));
+    ASSERT_TRUE(writeSong(path, u"Again"_s));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.size(), size + 128);
+    ASSERT_TRUE(file.seek(size));
+    EXPECT_EQ(file.read(128), tagBlockBytes("Again", "Band", "Album", "1980", "Note", 17));
+
+    MP3File track;
+    EXPECT_TRUE(track.setFileName(path));
+    EXPECT_EQ(track.Title(), u"Again"_s);
 }
