@@ -1,4 +1,7 @@
-#include <QCoreApplication>
+#include "app/frmMain.h"
+#include "platform/QtDesktopServices.h"
+
+#include <QApplication>
 
 #include <csignal>
 
@@ -6,6 +9,8 @@ int main(int argc, char *argv[])
 {
     // A file-size limit must make a tag write fail and be undone, not kill the program.
     std::signal(SIGXFSZ, SIG_IGN);
-    QCoreApplication application(argc, argv);
-    return 0;
+    QApplication application(argc, argv);
+    frmMain startUp(std::make_unique<QtDesktopServices>(), QApplication::arguments().mid(1));
+    startUp.Form_Load();
+    return QApplication::exec();
 }

@@ -5,12 +5,12 @@
 
 using namespace Qt::StringLiterals;
 
-void FillIllegalChars(IllegalChars &illegalChars)
+void FillIllegalChars(IllegalCharList &illegalChars)
 {
     illegalChars = {u"\\"_s, u"/"_s, u":"_s, u"*"_s, u"?"_s, u"\""_s, u"<"_s, u">"_s, u"|"_s};
 }
 
-QString CleanFileNamePart(const QString &text, const IllegalChars &illegalChars)
+QString CleanFileNamePart(const QString &text, const IllegalCharList &illegalChars)
 {
     QString part = trimSpaces(QString(text).remove(u"\r\n"_s));
     part.remove(QChar(u'\0'));
@@ -21,7 +21,7 @@ QString CleanFileNamePart(const QString &text, const IllegalChars &illegalChars)
     return part;
 }
 
-QString CleanTagField(const QString &value, MP3File &file, const IllegalChars &illegalChars)
+QString CleanTagField(const QString &value, MP3File &file, const IllegalCharList &illegalChars)
 {
     const bool blank = QString(value).remove(QChar(u'\0')).isEmpty();
     if (!file.IsMissingTags() && blank) {

@@ -8,15 +8,15 @@ class MP3File;
 
 // The characters a file name may not contain, each replaced by a space when a name part is
 // cleaned. Empty until FillIllegalChars fills it; an empty entry replaces nothing.
-using IllegalChars = std::array<QString, 9>;
+using IllegalCharList = std::array<QString, 9>;
 
-void FillIllegalChars(IllegalChars &illegalChars);
+void FillIllegalChars(IllegalCharList &illegalChars);
 
 // Removes CR LF pairs, spaces at both ends and every NUL, in that order, then replaces each
 // illegal character by a space. Nothing is trimmed after the replacement.
-QString CleanFileNamePart(const QString &text, const IllegalChars &illegalChars);
+QString CleanFileNamePart(const QString &text, const IllegalCharList &illegalChars);
 
 // One tag field made ready for a name. A field that is empty, or holds nothing but NULs
 // (the padding other software leaves in an empty field), marks an unmarked file as missing
 // tags and gives an empty part.
-QString CleanTagField(const QString &value, MP3File &file, const IllegalChars &illegalChars);
+QString CleanTagField(const QString &value, MP3File &file, const IllegalCharList &illegalChars);

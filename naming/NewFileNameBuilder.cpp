@@ -29,7 +29,7 @@ QString fieldValue(const MP3File &file, NameField field)
 
 } // namespace
 
-QString BuildNewFileName(MP3File &file, int conventionIndex, const IllegalChars &illegalChars)
+QString BuildNewFileName(MP3File &file, int conventionIndex, const IllegalCharList &illegalChars)
 {
     const NamingConvention &convention = namingConvention(conventionIndex);
 

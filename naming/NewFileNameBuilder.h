@@ -9,4 +9,4 @@ class MP3File;
 // The file name (no folder, ending in ".mp3") that file should have under the naming
 // convention at conventionIndex (-1 or any unknown index means the first convention).
 // Marks the file as missing tags when a needed field is empty; never clears the mark.
-QString BuildNewFileName(MP3File &file, int conventionIndex, const IllegalChars &illegalChars);
+QString BuildNewFileName(MP3File &file, int conventionIndex, const IllegalCharList &illegalChars);

@@ -1,5 +1,6 @@
 #include "platform/FileLookup.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <sys/stat.h>
@@ -39,4 +40,11 @@ QString normalFileName(const QString &path)
     if (isHiddenName(path) || entryKindOf(path) != EntryKind::RegularFile)
         return {};
     return lastComponent(path);
+}
+
+QString ExpandLongPath(const QString &path)
+{
+    // Checked before cleaning: "missing/.." names nothing, although it cleans to a folder.
+    const QString absolute = QDir::current().absoluteFilePath(path);
+    return entryKindOf(absolute) == EntryKind::Missing ? QString() : QDir::cleanPath(absolute);
 }

@@ -30,3 +30,7 @@ bool isHiddenName(const QString &path);
 // The bare name of the ordinary file at path (a regular file whose name is not hidden),
 // or an empty string when there is none.
 QString normalFileName(const QString &path);
+
+// The cleaned absolute form of path (relative to the working directory), or an empty
+// string when it names nothing. Hidden and special entries count.
+QString ExpandLongPath(const QString &path);

@@ -31,9 +31,9 @@ void PrintTo(const NameCase &c, std::ostream *out)
     *out << c.what;
 }
 
-IllegalChars filledIllegalChars()
+IllegalCharList filledIllegalChars()
 {
-    IllegalChars chars;
+    IllegalCharList chars;
     FillIllegalChars(chars);
     return chars;
 }
@@ -208,7 +208,7 @@ TEST(NewFileNameBuilder, ReplacesNothingBeforeTheIllegalCharactersAreFilled)
     TempFolder folder;
     MP3File file;
     file.setFileName(folder.write(u"a.mp3"_s, tagBlockBytes("what?", "AC/DC", "", "", "", 0)));
-    EXPECT_EQ(BuildNewFileName(file, 0, IllegalChars {}), u"AC/DC - What?.mp3"_s);
+    EXPECT_EQ(BuildNewFileName(file, 0, IllegalCharList {}), u"AC/DC - What?.mp3"_s);
 }
 
 TEST(NewFileNameBuilder, ConventionLabelsInListOrder)

@@ -69,3 +69,9 @@ QByteArray audioBytes(qsizetype length)
         bytes[i] = char(0x80 + i % 64);
     return bytes;
 }
+
+QByteArray taggedAudio(
+    const QByteArray &title, const QByteArray &artist, const QByteArray &album, const QByteArray &year)
+{
+    return audioBytes(300) + tagBlockBytes(title, artist, album, year, "", 0);
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/QtPrinting.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
@@ -31,3 +33,7 @@ QByteArray tagBlockBytes(const QByteArray &title, const QByteArray &artist, cons
 
 // length bytes of audio-like filler that holds no "TAG".
 QByteArray audioBytes(qsizetype length);
+
+// A small MP3-like file's bytes: filler, then a block with these fields and genre 0.
+QByteArray taggedAudio(
+    const QByteArray &title, const QByteArray &artist, const QByteArray &album = {}, const QByteArray &year = {});

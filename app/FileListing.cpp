@@ -1,0 +1,154 @@
+// frmSelectFiles: listing the folder, or the files named on the command line, into the grid.
+
+#include "app/frmSelectFiles.h"
+
+#include "app/ProgramState.h"
+#include "naming/NamingConventions.h"
+#include "naming/NewFileNameBuilder.h"
+#include "platform/DirectoryListing.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QTableWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The busy pointer over the whole program for as long as the object lives.
+class BusyCursor
+{
+public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+};
+
+QString filesListedText(int count)
+{
+    return QString::number(count) + u" files listed."_s;
+}
+
+} // namespace
+
+void frmSelectFiles::SetScanDirectory(const QString &path)
+{
+    if (!path.isEmpty())
+        m_state.CurrentDirectory = withTrailingSlash(path);
+    else if (!m_state.StartInDirectory.isEmpty())
+        m_state.CurrentDirectory = m_state.StartInDirectory;
+    else
+        m_state.CurrentDirectory = withTrailingSlash(QDir::homePath());
+    if (!m_state.isArgumentMode())
+        ScanFilesFromFolder();
+}
+
+void frmSelectFiles::ScanFilesFromFolder()
+{
+    m_state.FileCount = 0;
+    showCurrentDirectory();
+    const QStringList names = listMP3Files(m_state.CurrentDirectory);
+    // Past the bound nothing is listed, and a rename run then renames nothing.
+    const bool tooMany = names.size() > ProgramState::MaxListedFiles;
+
+    const BusyCursor busy;
+    SetStatusText(1, u"Retrieving list of files, please wait..."_s);
+    // Draw the text and the pointer; no user input, so no second listing starts under this one.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+
+    m_state.FileNames.clear();
+    for (const QString &name : tooMany ? QStringList() : names) {
+        if (!ComputeNewFileName(name))
+            continue; // unreadable or gone: not listed, and not renamed either
+        const int row = int(m_state.FileNames.size());
+        AddFileRow(row, name);
+        ShowNewFileName(row);
+        m_state.FileNames.append(name);
+    }
+    m_state.FileCount = int(m_state.FileNames.size());
+    FileGrid->setRowCount(m_state.FileCount);
+    // A listing leaves no file in hand.
+    m_state.CurrentFile.setFileName(QString());
+    SetStatusText(1,
+        tooMany ? u"More than 1000 MP3 files in this directory; none listed."_s : filesListedText(m_state.FileCount));
+}
+
+bool frmSelectFiles::ScanFilesFromArgs(const QString &name)
+{
+    const bool listed = !name.isEmpty() && ComputeNewFileName(name);
+    if (listed) {
+        ++m_state.FileCount;
+        AddFileRow(0, name);
+        ShowNewFileName(0);
+    }
+    showCurrentDirectory();
+    SetScanDirectory(m_state.CurrentDirectory);
+    return listed;
+}
+
+void frmSelectFiles::clearFileList()
+{
+    m_state.FileCount = 0;
+    FileGrid->clearContents();
+    FileGrid->setRowCount(0);
+}
+
+void frmSelectFiles::rebuildFromArguments()
+{
+    clearFileList();
+    for (const QString &name : std::as_const(m_state.ArgumentFiles))
+        ScanFilesFromArgs(name);
+}
+
+void frmSelectFiles::cboNameChoices_Click()
+{
+    if (m_state.isArgumentMode())
+        rebuildFromArguments();
+    else
+        ScanFilesFromFolder();
+}
+
+void frmSelectFiles::ReadyToGo()
+{
+    m_state.CurrentFile.setIsMissingTags(false);
+    FillIllegalChars(m_state.IllegalChars);
+    cboNameChoices->clear();
+    cboNameChoices->addItems(namingConventionLabels());
+    cboNameChoices->setCurrentIndex(0);
+    cboNameChoices_Click();
+}
+
+bool frmSelectFiles::ComputeNewFileName(const QString &name)
+{
+    if (!m_state.CurrentFile.setFileName(m_state.pathInCurrentDirectory(name)))
+        return false;
+    m_state.CurrentFile.setNewFileName(
+        BuildNewFileName(m_state.CurrentFile, cboNameChoices->currentIndex(), m_state.IllegalChars));
+    return true;
+}
+
+void frmSelectFiles::AddFileRow(int row, const QString &name)
+{
+    FileGrid->insertRow(row);
+    FileGrid->setItem(row, 0, new QTableWidgetItem(name));
+}
+
+void frmSelectFiles::ShowNewFileName(int row)
+{
+    FileGrid->setItem(row, 1, new QTableWidgetItem(m_state.CurrentFile.NewFileName()));
+}
+
+QString frmSelectFiles::directoryCaption() const
+{
+    return lblCurrDirectory->text();
+}
+
+void frmSelectFiles::showCurrentDirectory()
+{
+    lblCurrDirectory->setText(m_state.CurrentDirectory);
+    lblCurrDirectory->adjustSize();
+}

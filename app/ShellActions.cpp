@@ -1,0 +1,32 @@
+#include "app/ShellActions.h"
+
+#include "platform/DesktopServices.h"
+
+#include <QUrl>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The desktop's opener: it plays a file in its player and shows a folder in the file manager.
+const QString kOpener = u"xdg-open"_s;
+
+} // namespace
+
+void ShellOpen(DesktopServices &services, const QUrl &address)
+{
+    services.openAddress(address);
+}
+
+void PreviewFile(DesktopServices &services, QWidget *parent, const QString &path)
+{
+    if (!services.startDetached(kOpener, {path}))
+        services.showMessage(parent,
+            {u"Cannot Launch MP3"_s, u"Unable to launch MP3 file for previewing."_s, MessageButtons::Ok,
+                MessageIcon::Information});
+}
+
+void ExploreCurrentDirectory(DesktopServices &services, const QString &directory)
+{
+    services.startDetached(kOpener, {directory});
+}

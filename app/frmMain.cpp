@@ -1,0 +1,96 @@
+#include "app/frmMain.h"
+
+#include "app/NamedActions.h"
+#include "app/ShellActions.h"
+#include "app/frmSelectFiles.h"
+#include "platform/DesktopServices.h"
+#include "platform/FileLookup.h"
+
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+frmMain::frmMain(std::unique_ptr<DesktopServices> services, QStringList arguments)
+    : m_arguments(std::move(arguments))
+    , m_services(std::move(services))
+    , m_frmSelectFiles(std::make_unique<frmSelectFiles>(m_state, *m_services))
+{
+    setObjectName(u"frmMain"_s);
+    createPopupMenus();
+    connect(m_frmSelectFiles.get(), &frmSelectFiles::gridMenuRequested, &mnuGrid,
+        [this](const QPoint &position) { mnuGrid.popup(position); });
+    connect(m_frmSelectFiles.get(), &frmSelectFiles::directoryMenuRequested, &mnuSelectDir,
+        [this](const QPoint &position) { mnuSelectDir.popup(position); });
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::createPopupMenus()
+{
+    mnuGrid.setObjectName(u"mnuGrid"_s);
+    mnuGrid.setTitle(u"GridPopup"_s);
+    connect(addNamedAction(mnuGrid, u"mnuitmGridEdit"_s, u"&Edit ID3 Tag"_s), &QAction::triggered, this,
+        &frmMain::mnuitmGridEdit_Click);
+    addNamedSeparator(mnuGrid, u"Line1"_s);
+    connect(addNamedAction(mnuGrid, u"mnuitmGridListen"_s, u"&Listen to File"_s), &QAction::triggered, this,
+        &frmMain::mnuitmGridListen_Click);
+    addNamedSeparator(mnuGrid, u"Line2"_s);
+
+    mnuSelectDir.setObjectName(u"mnuSelectDir"_s);
+    mnuSelectDir.setTitle(u"SelectPath"_s);
+    connect(addNamedAction(mnuSelectDir, u"mnuitmSelectDirExplore"_s, u"&Explore"_s), &QAction::triggered, this,
+        &frmMain::mnuitmSelectDirExplore_Click);
+    addNamedSeparator(mnuSelectDir, u"Line3"_s);
+    connect(addNamedAction(mnuSelectDir, u"mnuitmSelectDirRefresh"_s, u"&Refresh Directory Contents"_s),
+        &QAction::triggered, this, &frmMain::mnuitmSelectDirRefresh_Click);
+}
+
+void frmMain::Form_Load()
+{
+    m_state.CommandLine = m_arguments.join(u' ');
+    LoadScreen();
+    m_frmSelectFiles->ReadyToGo();
+    m_frmSelectFiles->show();
+}
+
+void frmMain::LoadScreen()
+{
+    m_frmSelectFiles->Form_Load();
+    if (m_state.isArgumentMode())
+        listArgumentFiles();
+    m_frmSelectFiles->SetStatusText(1, QString::number(m_state.FileCount) + u" files listed."_s);
+}
+
+// Every argument names one file; all of them are taken to lie in the first one's folder.
+void frmMain::listArgumentFiles()
+{
+    m_state.ArgumentFiles = m_arguments;
+    m_state.CurrentDirectory = withTrailingSlash(ExpandLongPath(QFileInfo(m_arguments.first()).path()));
+    m_state.StartInDirectory = m_state.CurrentDirectory;
+    m_frmSelectFiles->clearFileList();
+    for (QString &entry : m_state.ArgumentFiles) {
+        entry = normalFileName(entry);
+        if (!m_frmSelectFiles->ScanFilesFromArgs(entry))
+            entry.clear();
+    }
+}
+
+void frmMain::mnuitmGridEdit_Click()
+{
+    m_frmSelectFiles->FileGrid_DblClick();
+}
+
+void frmMain::mnuitmGridListen_Click()
+{
+    PreviewFile(*m_services, m_frmSelectFiles.get(), m_state.CurrentFile.FileName());
+}
+
+void frmMain::mnuitmSelectDirExplore_Click()
+{
+    ExploreCurrentDirectory(*m_services, m_frmSelectFiles->directoryCaption());
+}
+
+void frmMain::mnuitmSelectDirRefresh_Click()
+{
+    m_frmSelectFiles->ScanFilesFromFolder();
+}

@@ -1,0 +1,326 @@
+#include "app/frmSelectFiles.h"
+
+#include "app/NamedActions.h"
+#include "app/ProductInfo.h"
+#include "app/ProgramState.h"
+#include "app/ShellActions.h"
+#include "app/TrackSummary.h"
+#include "app/Twips.h"
+#include "platform/DesktopServices.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QToolTip>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+template <typename Widget> Widget *createNamed(QWidget *parent, const QString &name, const QRect &geometry)
+{
+    auto *widget = new Widget(parent);
+    widget->setObjectName(name);
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+// The desktop's font may be wider than the one the measures were made for: a control
+// grows to show its whole caption.
+void widenToFitText(QWidget *widget)
+{
+    widget->resize(std::max(widget->width(), widget->sizeHint().width()), widget->height());
+}
+
+QGroupBox *createFrame(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
+{
+    auto *frame = createNamed<QGroupBox>(parent, name, geometry);
+    frame->setTitle(caption);
+    // Bold for the caption only: a style sheet font does not pass on to the frame's controls.
+    frame->setStyleSheet(u"QGroupBox { font-weight: bold; }"_s);
+    return frame;
+}
+
+QPushButton *createButton(
+    QWidget *parent, const QString &name, const QString &caption, const QString &toolTip, const QRect &geometry)
+{
+    auto *button = createNamed<QPushButton>(parent, name, geometry);
+    button->setText(caption);
+    button->setToolTip(toolTip);
+    // Enter presses the focused button, as in a dialog.
+    button->setAutoDefault(true);
+    widenToFitText(button);
+    return button;
+}
+
+} // namespace
+
+frmSelectFiles::frmSelectFiles(ProgramState &state, DesktopServices &services)
+    : m_state(state)
+    , m_services(services)
+{
+    setObjectName(u"frmSelectFiles"_s);
+    createControls();
+    createMenus();
+    createStatusBar();
+}
+
+void frmSelectFiles::createControls()
+{
+    auto *area = new QWidget(this);
+    area->setObjectName(u"clientArea"_s);
+    setCentralWidget(area);
+
+    fraScanBox = createFrame(area, u"fraScanBox"_s, u"Directory to Scan"_s, twipsRect(0, 135, 3630, 975));
+    cmdBrowse = createButton(fraScanBox, u"cmdBrowse"_s, u"&Scan Directory for MP3 Files"_s,
+        u"Select a directory containing MP3 files to tag/rename."_s, twipsRect(165, 345, 2895, 375));
+
+    fraNameFormat = createFrame(area, u"fraNameFormat"_s, u"File Naming Convention"_s, twipsRect(3675, 135, 4575, 975));
+    cboNameChoices = createNamed<QComboBox>(fraNameFormat, u"cboNameChoices"_s, twipsRect(150, 345, 2610, 315));
+    cboNameChoices->setToolTip(u"Select a naming convention to use for the MP3 files listed below."_s);
+    connect(cboNameChoices, &QComboBox::activated, this, &frmSelectFiles::cboNameChoices_Click);
+    chkForceTagEdit = createNamed<QCheckBox>(fraNameFormat, u"chkForceTagEdit"_s, twipsRect(2895, 345, 1395, 300));
+    chkForceTagEdit->setText(u"&Force Tag Edit"_s);
+    widenToFitText(chkForceTagEdit);
+    chkForceTagEdit->setToolTip(u"Setting this checkbox will force an automatic re-tagging of the ID3 tags for all "
+                                "files listed in the grid below."_s);
+
+    fraRename = createFrame(area, u"fraRename"_s, u"Process Files"_s, twipsRect(8310, 135, 2085, 975));
+    cmdRenameAll = createButton(fraRename, u"cmdRenameAll"_s, u"&Rename All Files"_s,
+        u"Begin renaming the files as shown above."_s, twipsRect(165, 345, 1575, 340));
+    cmdRenameAll->setDefault(true);
+
+    lblCurrDirectoryLabel = createNamed<QLabel>(area, u"lblCurrDirectoryLabel"_s, twipsRect(15, 1290, 1230, 195));
+    lblCurrDirectoryLabel->setText(u"Current Directory:"_s);
+    lblCurrDirectoryLabel->adjustSize();
+    lblCurrDirectory = createNamed<QLabel>(area, u"lblCurrDirectory"_s, twipsRect(1335, 1290, 225, 195));
+    lblCurrDirectory->move(
+        std::max(lblCurrDirectory->x(), lblCurrDirectoryLabel->geometry().right() + 6), lblCurrDirectory->y());
+    lblCurrDirectory->setToolTip(u"Explore the contents of this directory."_s);
+    QPalette linkColours = lblCurrDirectory->palette();
+    linkColours.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    lblCurrDirectory->setPalette(linkColours);
+    QFont underlined = lblCurrDirectory->font();
+    underlined.setUnderline(true);
+    lblCurrDirectory->setFont(underlined);
+    lblCurrDirectory->setCursor(Qt::PointingHandCursor);
+
+    FileGrid = new QTableWidget(0, 2, area);
+    FileGrid->setObjectName(u"FileGrid"_s);
+    FileGrid->setHorizontalHeaderLabels({u"Current Filename"_s, u"New Filename"_s});
+    FileGrid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    FileGrid->horizontalHeader()->setSectionsClickable(false);
+    FileGrid->verticalHeader()->hide();
+    FileGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    FileGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    FileGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    FileGrid->setWordWrap(false);
+    FileGrid->setTabKeyNavigation(false); // Tab moves on to the next control
+    FileGrid->setMouseTracking(true);
+    connect(FileGrid, &QTableWidget::cellClicked, this, &frmSelectFiles::FileGrid_Click);
+    connect(FileGrid, &QTableWidget::cellDoubleClicked, this, &frmSelectFiles::FileGrid_DblClick);
+
+    // The resize layout, the label's clicks and the grid's mouse go through eventFilter.
+    for (QObject *watched : {static_cast<QObject *>(area), static_cast<QObject *>(lblCurrDirectory),
+             static_cast<QObject *>(FileGrid->viewport())})
+        watched->installEventFilter(this);
+
+    setTabOrder(FileGrid, cmdBrowse);
+    setTabOrder(cmdBrowse, cboNameChoices);
+    setTabOrder(cboNameChoices, chkForceTagEdit);
+    setTabOrder(chkForceTagEdit, cmdRenameAll);
+    FileGrid->setFocus();
+}
+
+void frmSelectFiles::createMenus()
+{
+    QMenu *mnuFile = menuBar()->addMenu(u"&File"_s);
+    mnuFile->setObjectName(u"mnuFile"_s);
+    addNamedAction(*mnuFile, u"mnuitmFileScanDir"_s, u"&Scan Directory"_s, Qt::CTRL | Qt::Key_S);
+    addNamedSeparator(*mnuFile, u"Line1"_s);
+    connect(addNamedAction(*mnuFile, u"mnuitmFileExit"_s, u"E&xit"_s, Qt::CTRL | Qt::Key_X), &QAction::triggered, this,
+        &frmSelectFiles::mnuitmFileExit_Click);
+
+    QMenu *mnuTools = menuBar()->addMenu(u"&Tools"_s);
+    mnuTools->setObjectName(u"mnuTools"_s);
+    connect(addNamedAction(*mnuTools, u"mnuitmToolsRefresh"_s, u"Re&fresh Directory"_s, Qt::Key_F5),
+        &QAction::triggered, this, &frmSelectFiles::mnuitmToolsRefresh_Click);
+    addNamedSeparator(*mnuTools, u"Line2"_s);
+    addNamedAction(*mnuTools, u"mnuitmToolsRename"_s, u"&Rename All Files"_s, Qt::Key_F7);
+
+    QMenu *mnuHelp = menuBar()->addMenu(u"&Help"_s);
+    mnuHelp->setObjectName(u"mnuHelp"_s);
+    connect(addNamedAction(*mnuHelp, u"mnuitmHelpAbout"_s, u"&About"_s), &QAction::triggered, this,
+        &frmSelectFiles::mnuitmHelpAbout_Click);
+    addNamedSeparator(*mnuHelp, u"Line3"_s);
+    connect(addNamedAction(*mnuHelp, u"mnuitmAboutSuggest"_s, u"&Suggest New Features"_s), &QAction::triggered, this,
+        &frmSelectFiles::mnuitmAboutSuggest_Click);
+    connect(addNamedAction(*mnuHelp, u"mnuitmHelpHomePage"_s, u"&Sorvane on the Web"_s), &QAction::triggered, this,
+        &frmSelectFiles::mnuitmHelpHomePage_Click);
+}
+
+void frmSelectFiles::createStatusBar()
+{
+    statusBar()->setObjectName(u"SBar"_s);
+    statusPanel1 = new QLabel(statusBar());
+    statusPanel1->setObjectName(u"SBarPanel1"_s);
+    statusPanel1->setMinimumWidth(twips(8760));
+    statusBar()->addWidget(statusPanel1, 1);
+    statusPanel2 = new QLabel(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat), statusBar());
+    statusPanel2->setObjectName(u"SBarPanel2"_s);
+    statusPanel2->setMinimumWidth(twips(1440));
+    statusBar()->addPermanentWidget(statusPanel2);
+}
+
+void frmSelectFiles::Form_Load()
+{
+    setWindowTitle(u"Sorvane v"_s + GetVersionText());
+    const QSize smallest(twips(10650), twips(6825));
+    setMinimumSize(smallest);
+    resize(smallest);
+    InitializeGrid();
+    FileGrid->setColumnWidth(0, twips(4750));
+    FileGrid->setColumnWidth(1, twips(4750));
+}
+
+void frmSelectFiles::InitializeGrid()
+{
+    m_state.FileCount = 0;
+    FileGrid->clearContents();
+    SetScanDirectory(m_state.CurrentDirectory);
+}
+
+void frmSelectFiles::SetStatusText(int panel, const QString &text)
+{
+    (panel == 1 ? statusPanel1 : statusPanel2)->setText(text);
+}
+
+// The grid fills the window's width and reaches down to the status bar; its two columns
+// share 89% of it.
+void frmSelectFiles::Form_Resize()
+{
+    const QWidget *area = centralWidget();
+    const int width = area->width();
+    const int top = twips(1560);
+    FileGrid->setGeometry(qRound(width * 0.001), top, qRound(width * 0.99), std::max(0, area->height() - top));
+    const int columnWidth = int(std::nearbyint(FileGrid->width() * 0.445));
+    FileGrid->setColumnWidth(0, columnWidth);
+    FileGrid->setColumnWidth(1, columnWidth);
+}
+
+bool frmSelectFiles::loadCurrentRow()
+{
+    const QTableWidgetItem *name = FileGrid->item(FileGrid->currentRow(), 0);
+    if (!name)
+        return false;
+    m_state.CurrentFile.setFileName(m_state.pathInCurrentDirectory(name->text()));
+    return true;
+}
+
+void frmSelectFiles::FileGrid_Click()
+{
+    loadCurrentRow();
+}
+
+void frmSelectFiles::FileGrid_DblClick()
+{
+    loadCurrentRow();
+}
+
+// The tool-tip describes the file in hand, which is the row clicked last.
+void frmSelectFiles::FileGrid_MouseMove()
+{
+    if (!m_state.CurrentFile.FileName().isEmpty())
+        FileGrid->setToolTip(TrackSummary(m_state.CurrentFile));
+}
+
+bool frmSelectFiles::lblCurrDirectory_MouseDown(const QMouseEvent &event)
+{
+    if (event.button() == Qt::LeftButton)
+        ExploreCurrentDirectory(m_services, directoryCaption());
+    else if (event.button() == Qt::RightButton)
+        Q_EMIT directoryMenuRequested(event.globalPosition().toPoint());
+    return true;
+}
+
+bool frmSelectFiles::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::Resize) {
+        Form_Resize();
+    } else if (watched == lblCurrDirectory && event->type() == QEvent::MouseButtonPress) {
+        return lblCurrDirectory_MouseDown(static_cast<const QMouseEvent &>(*event));
+    } else if (watched == FileGrid->viewport()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            // The pop-up menu acts on the file in hand: the right button selects nothing.
+            const auto &press = static_cast<const QMouseEvent &>(*event);
+            if (press.button() != Qt::RightButton)
+                break;
+            Q_EMIT gridMenuRequested(press.globalPosition().toPoint());
+            return true;
+        }
+        case QEvent::MouseMove:
+            FileGrid_MouseMove();
+            break;
+        case QEvent::ToolTip:
+            QToolTip::showText(static_cast<const QHelpEvent &>(*event).globalPos(), FileGrid->toolTip(), FileGrid);
+            return true;
+        default:
+            break;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Enter presses "Rename All Files" wherever the focus is, unless it is on another button,
+// which then takes the key itself.
+void frmSelectFiles::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        cmdRenameAll->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void frmSelectFiles::closeEvent(QCloseEvent *event)
+{
+    QMainWindow::closeEvent(event);
+    m_services.endProgram();
+}
+
+void frmSelectFiles::mnuitmFileExit_Click()
+{
+    m_services.endProgram();
+}
+
+void frmSelectFiles::mnuitmToolsRefresh_Click()
+{
+    ScanFilesFromFolder();
+}
+
+void frmSelectFiles::mnuitmHelpAbout_Click()
+{
+    m_services.showMessage(this, AboutMessage());
+}
+
+void frmSelectFiles::mnuitmAboutSuggest_Click()
+{
+    ShellOpen(m_services, SuggestionPageAddress());
+}
+
+void frmSelectFiles::mnuitmHelpHomePage_Click()
+{
+    ShellOpen(m_services, HomePageAddress());
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QMainWindow>
+
+class DesktopServices;
+struct ProgramState;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+// The main window: the listed folder, the naming convention, the grid of present and
+// proposed names, the rename button and the status bar. Closing it ends the program.
+class frmSelectFiles : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    frmSelectFiles(ProgramState &state, DesktopServices &services);
+
+    // Caption, size and the grid's first initialisation, which lists the folder in folder mode.
+    void Form_Load();
+    void InitializeGrid();
+    // Fills the convention list and selects the first convention, which lists the files again.
+    void ReadyToGo();
+    // panel counts from 1.
+    void SetStatusText(int panel, const QString &text);
+
+    // Makes path (or the remembered folder, or the home folder) the current directory and,
+    // in folder mode, lists it.
+    void SetScanDirectory(const QString &path);
+    void ScanFilesFromFolder();
+    // Argument mode: adds the file name (a bare name in the current directory) as the top row
+    // when it loads. False when it was not listed.
+    bool ScanFilesFromArgs(const QString &name);
+    // Empties the grid and the count before the argument files are listed again.
+    void clearFileList();
+    // The folder the directory label shows.
+    QString directoryCaption() const;
+
+public Q_SLOTS:
+    void FileGrid_Click();
+    void FileGrid_DblClick();
+    void cboNameChoices_Click();
+    void mnuitmFileExit_Click();
+    void mnuitmToolsRefresh_Click();
+    void mnuitmHelpAbout_Click();
+    void mnuitmAboutSuggest_Click();
+    void mnuitmHelpHomePage_Click();
+
+Q_SIGNALS:
+    void gridMenuRequested(const QPoint &globalPosition);
+    void directoryMenuRequested(const QPoint &globalPosition);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    void createStatusBar();
+    void Form_Resize();
+    void FileGrid_MouseMove();
+    bool lblCurrDirectory_MouseDown(const QMouseEvent &event);
+    void showCurrentDirectory();
+    // Loads the current row's file into the track record; false on a grid without file rows.
+    bool loadCurrentRow();
+
+    // Listing one file: its proposed name is built before its row is added, so that a file
+    // that cannot be read adds no row.
+    bool ComputeNewFileName(const QString &name);
+    void AddFileRow(int row, const QString &name);
+    void ShowNewFileName(int row);
+    void rebuildFromArguments();
+
+    ProgramState &m_state;
+    DesktopServices &m_services;
+
+    QGroupBox *fraScanBox = nullptr;
+    QPushButton *cmdBrowse = nullptr;
+    QGroupBox *fraNameFormat = nullptr;
+    QComboBox *cboNameChoices = nullptr;
+    QCheckBox *chkForceTagEdit = nullptr;
+    QGroupBox *fraRename = nullptr;
+    QPushButton *cmdRenameAll = nullptr;
+    QLabel *lblCurrDirectoryLabel = nullptr;
+    QLabel *lblCurrDirectory = nullptr;
+    QTableWidget *FileGrid = nullptr;
+    QLabel *statusPanel1 = nullptr;
+    QLabel *statusPanel2 = nullptr;
+};

@@ -1,0 +1,283 @@
+#include "support/AppHarness.h"
+#include "support/TempFolder.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class MainWindow : public testing::Test
+{
+protected:
+    MainWindow()
+    {
+        home.write(u"a song.mp3"_s, taggedAudio("Song", "Band", "Album", "1999"));
+        home.write(u"b.mp3"_s, taggedAudio("Other", "Group", "", ""));
+        app.window().ScanFilesFromFolder();
+        app.window().activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&app.window()));
+    }
+
+    QPoint rowCentre(int row) { return app.grid().visualRect(app.grid().model()->index(row, 0)).center(); }
+    void clickRow(int row) { QTest::mouseClick(app.grid().viewport(), Qt::LeftButton, {}, rowCentre(row)); }
+    void hoverGrid()
+    {
+        QMouseEvent move(QEvent::MouseMove, rowCentre(1), app.grid().viewport()->mapToGlobal(rowCentre(1)),
+            Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(app.grid().viewport(), &move);
+    }
+    QAction &action(QObject &owner, const QString &name)
+    {
+        auto *found = owner.findChild<QAction *>(name);
+        if (!found)
+            throw std::runtime_error("no action " + name.toStdString());
+        return *found;
+    }
+
+    TempFolder home;
+    AppHarness app {home.path()};
+};
+
+} // namespace
+
+TEST_F(MainWindow, ControlsCarryTheirCaptionsAndToolTips)
+{
+    EXPECT_EQ(app.control<QGroupBox>(u"fraScanBox").title(), u"Directory to Scan"_s);
+    EXPECT_EQ(app.control<QGroupBox>(u"fraNameFormat").title(), u"File Naming Convention"_s);
+    EXPECT_EQ(app.control<QGroupBox>(u"fraRename").title(), u"Process Files"_s);
+    EXPECT_EQ(app.control<QLabel>(u"lblCurrDirectoryLabel").text(), u"Current Directory:"_s);
+    const struct
+    {
+        const char16_t *name;
+        QString caption;
+        QString toolTip;
+    } buttons[] = {
+        {u"cmdBrowse", u"&Scan Directory for MP3 Files"_s, u"Select a directory containing MP3 files to tag/rename."_s},
+        {u"cmdRenameAll", u"&Rename All Files"_s, u"Begin renaming the files as shown above."_s},
+        {u"chkForceTagEdit", u"&Force Tag Edit"_s,
+            u"Setting this checkbox will force an automatic re-tagging of the ID3 tags for all files listed in the "
+            "grid below."_s},
+    };
+    for (const auto &b : buttons) {
+        EXPECT_EQ(app.control<QAbstractButton>(b.name).text(), b.caption);
+        EXPECT_EQ(app.control<QAbstractButton>(b.name).toolTip(), b.toolTip);
+    }
+    EXPECT_EQ(app.control<QComboBox>(u"cboNameChoices").toolTip(),
+        u"Select a naming convention to use for the MP3 files listed below."_s);
+    EXPECT_EQ(app.control<QComboBox>(u"cboNameChoices").count(), 7);
+    EXPECT_EQ(app.control<QLabel>(u"lblCurrDirectory").toolTip(), u"Explore the contents of this directory."_s);
+    EXPECT_EQ(app.grid().horizontalHeaderItem(0)->text(), u"Current Filename"_s);
+    EXPECT_EQ(app.grid().horizontalHeaderItem(1)->text(), u"New Filename"_s);
+    EXPECT_EQ(
+        app.control<QLabel>(u"SBarPanel2").text(), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+}
+
+TEST_F(MainWindow, MenusHoldTheirEntriesAndShortcuts)
+{
+    const struct
+    {
+        QString name;
+        QString caption;
+        QKeySequence shortcut;
+    } entries[] = {
+        {u"mnuitmFileScanDir"_s, u"&Scan Directory"_s, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {u"mnuitmFileExit"_s, u"E&xit"_s, QKeySequence(Qt::CTRL | Qt::Key_X)},
+        {u"mnuitmToolsRefresh"_s, u"Re&fresh Directory"_s, QKeySequence(Qt::Key_F5)},
+        {u"mnuitmToolsRename"_s, u"&Rename All Files"_s, QKeySequence(Qt::Key_F7)},
+        {u"mnuitmHelpAbout"_s, u"&About"_s, {}},
+        {u"mnuitmAboutSuggest"_s, u"&Suggest New Features"_s, {}},
+        {u"mnuitmHelpHomePage"_s, u"&Sorvane on the Web"_s, {}},
+    };
+    for (const auto &e : entries) {
+        EXPECT_EQ(action(app.window(), e.name).text(), e.caption);
+        EXPECT_EQ(action(app.window(), e.name).shortcut(), e.shortcut);
+    }
+    EXPECT_EQ(action(app.startUp().gridMenu(), u"mnuitmGridEdit"_s).text(), u"&Edit ID3 Tag"_s);
+    EXPECT_EQ(action(app.startUp().gridMenu(), u"mnuitmGridListen"_s).text(), u"&Listen to File"_s);
+    EXPECT_TRUE(app.startUp().gridMenu().actions().last()->isSeparator());
+    EXPECT_EQ(action(app.startUp().directoryMenu(), u"mnuitmSelectDirExplore"_s).text(), u"&Explore"_s);
+    EXPECT_EQ(
+        action(app.startUp().directoryMenu(), u"mnuitmSelectDirRefresh"_s).text(), u"&Refresh Directory Contents"_s);
+}
+
+TEST_F(MainWindow, TabVisitsTheControlsInOrderFromTheGrid)
+{
+    EXPECT_EQ(QApplication::focusWidget(), &app.grid());
+    for (const char16_t *next : {u"cmdBrowse", u"cboNameChoices", u"chkForceTagEdit", u"cmdRenameAll"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), QString::fromUtf16(next));
+    }
+}
+
+TEST_F(MainWindow, ClickLoadsTheRowsFileAndHoverSummarisesIt)
+{
+    hoverGrid();
+    EXPECT_EQ(app.grid().toolTip(), QString()); // no file in hand yet
+
+    clickRow(0);
+    EXPECT_EQ(app.state().CurrentFile.FileName(), home.path(u"a song.mp3"_s));
+    hoverGrid();
+    EXPECT_EQ(app.grid().toolTip(), u"Band - Song | Album (1999)"_s);
+
+    clickRow(1);
+    hoverGrid();
+    EXPECT_EQ(app.grid().toolTip(), u"Group - Other"_s);
+}
+
+TEST_F(MainWindow, RightClickOpensTheGridMenuWithoutChangingTheFileInHand)
+{
+    clickRow(0);
+    QTest::mouseClick(app.grid().viewport(), Qt::RightButton, {}, rowCentre(1));
+    EXPECT_TRUE(app.startUp().gridMenu().isVisible());
+    EXPECT_EQ(app.grid().currentRow(), 0);
+    EXPECT_EQ(app.state().CurrentFile.FileName(), home.path(u"a song.mp3"_s));
+    app.startUp().gridMenu().hide();
+}
+
+TEST_F(MainWindow, ClickOnAGridWithoutFilesDoesNothing)
+{
+    TempFolder empty;
+    app.window().SetScanDirectory(empty.path());
+    QTest::mouseClick(app.grid().viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+    QTest::mouseDClick(app.grid().viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+    action(app.startUp().gridMenu(), u"mnuitmGridEdit"_s).trigger();
+    EXPECT_EQ(app.state().CurrentFile.FileName(), QString());
+}
+
+// The grid spans 99% of the window from 0.1% in, reaches the status bar, and each column
+// takes 44.5% of it; the window never gets smaller than 710 x 455.
+TEST_F(MainWindow, ResizeLaysOutTheGridInProportion)
+{
+    const QWidget &area = *app.window().centralWidget();
+    for (const QSize size : {QSize(800, 467), QSize(710, 455), QSize(1280, 900), QSize(600, 533)}) {
+        app.window().resize(size);
+        QCoreApplication::processEvents();
+        const int width = std::max(size.width(), 710);
+        ASSERT_EQ(app.window().width(), width);
+        const QRect grid = app.grid().geometry();
+        EXPECT_EQ(grid.left(), qRound(width * 0.001));
+        EXPECT_EQ(grid.width(), qRound(width * 0.99));
+        EXPECT_EQ(grid.top(), 104);
+        EXPECT_EQ(grid.bottom(), area.height() - 1);
+        EXPECT_EQ(app.grid().columnWidth(0), int(std::nearbyint(grid.width() * 0.445)));
+        EXPECT_EQ(app.grid().columnWidth(1), app.grid().columnWidth(0));
+    }
+    app.window().resize(800, 467);
+    EXPECT_EQ(app.grid().width(), 792);
+    EXPECT_EQ(app.grid().columnWidth(0), 352);
+    app.window().resize(100, 100);
+    EXPECT_EQ(app.window().size(), QSize(710, 455));
+}
+
+TEST_F(MainWindow, EnterPressesRenameAllUnlessAnotherButtonHasTheFocus)
+{
+    QSignalSpy renamePressed(&app.control<QPushButton>(u"cmdRenameAll"), &QPushButton::clicked);
+    QSignalSpy browsePressed(&app.control<QPushButton>(u"cmdBrowse"), &QPushButton::clicked);
+    for (const char16_t *focus : {u"FileGrid", u"cboNameChoices", u"chkForceTagEdit"}) {
+        app.control<QWidget>(focus).setFocus();
+        QTest::keyClick(&app.control<QWidget>(focus), Qt::Key_Return);
+    }
+    EXPECT_EQ(renamePressed.count(), 3);
+    app.control<QWidget>(u"cmdBrowse").setFocus();
+    QTest::keyClick(&app.control<QWidget>(u"cmdBrowse"), Qt::Key_Enter);
+    EXPECT_EQ(browsePressed.count(), 1);
+    EXPECT_EQ(renamePressed.count(), 3);
+}
+
+TEST_F(MainWindow, ShortcutsWorkFromAnywhereInTheWindow)
+{
+    home.write(u"c.mp3"_s, taggedAudio("Third", "Band", "", ""));
+    app.control<QWidget>(u"cboNameChoices").setFocus();
+    QTest::keyClick(&app.window(), Qt::Key_F5);
+    EXPECT_EQ(app.grid().rowCount(), 3);
+
+    QSignalSpy scanChosen(&action(app.window(), u"mnuitmFileScanDir"_s), &QAction::triggered);
+    QSignalSpy renameChosen(&action(app.window(), u"mnuitmToolsRename"_s), &QAction::triggered);
+    QTest::keyClick(&app.grid(), Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(&app.grid(), Qt::Key_F7);
+    EXPECT_EQ(scanChosen.count(), 1);
+    EXPECT_EQ(renameChosen.count(), 1);
+
+    EXPECT_FALSE(app.script().programEnded);
+    QTest::keyClick(&app.grid(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_TRUE(app.script().programEnded);
+}
+
+TEST_F(MainWindow, ClosingTheWindowEndsTheProgram)
+{
+    app.window().close();
+    EXPECT_TRUE(app.script().programEnded);
+}
+
+TEST_F(MainWindow, HelpMenuShowsTheAboutBoxAndOpensTheWebPages)
+{
+    app.script().answers = {MessageAnswer::Ok};
+    action(app.window(), u"mnuitmHelpAbout"_s).trigger();
+    ASSERT_EQ(app.script().messages.size(), 1u);
+    const Message &about = app.script().messages.front();
+    EXPECT_EQ(about.title, u"Sorvane v2.3"_s);
+    EXPECT_TRUE(about.text.startsWith(
+        u"Copyright (C) Kestova.  Kestova \ncannot be held responsible for any damages caused by the \n"
+        "usage of this software either directly or otherwise.\n\n"_s));
+    EXPECT_EQ(about.text.count(u'\n'), 4);
+    EXPECT_EQ(about.buttons, MessageButtons::Ok);
+    EXPECT_EQ(about.icon, MessageIcon::Information);
+
+    action(app.window(), u"mnuitmAboutSuggest"_s).trigger();
+    action(app.window(), u"mnuitmHelpHomePage"_s).trigger();
+    EXPECT_EQ(app.script().openedAddresses,
+        (std::vector<QUrl> {QUrl(u"http://kestova.example.com/software/suggestion_box.asp"_s),
+            QUrl(u"http://kestova.example.com/software/Sorvane/default.asp?ver=23"_s)}));
+}
+
+TEST_F(MainWindow, ListenPlaysTheFileInHandWhole)
+{
+    action(app.startUp().gridMenu(), u"mnuitmGridListen"_s).trigger(); // nothing in hand yet
+    clickRow(0);
+    action(app.startUp().gridMenu(), u"mnuitmGridListen"_s).trigger();
+    using Started = ScriptedDesktopServices::StartedProgram;
+    EXPECT_EQ(app.script().startedPrograms,
+        (std::vector<Started> {{u"xdg-open"_s, {QString()}}, {u"xdg-open"_s, {home.path(u"a song.mp3"_s)}}}));
+    EXPECT_TRUE(app.script().messages.empty());
+
+    app.script().programsStart = false;
+    app.script().answers = {MessageAnswer::Ok};
+    action(app.startUp().gridMenu(), u"mnuitmGridListen"_s).trigger();
+    ASSERT_EQ(app.script().messages.size(), 1u);
+    EXPECT_EQ(app.script().messages.front(),
+        (Message {u"Cannot Launch MP3"_s, u"Unable to launch MP3 file for previewing."_s, MessageButtons::Ok,
+            MessageIcon::Information}));
+}
+
+TEST_F(MainWindow, DirectoryLabelExploresTheFolderAndOffersItsMenu)
+{
+    TempFolder spaced;
+    const QString folder = spaced.makeFolder(u"my music"_s) + u'/';
+    app.window().SetScanDirectory(folder);
+    auto &label = app.control<QLabel>(u"lblCurrDirectory");
+    QTest::mouseClick(&label, Qt::LeftButton);
+    action(app.startUp().directoryMenu(), u"mnuitmSelectDirExplore"_s).trigger();
+    using Started = ScriptedDesktopServices::StartedProgram;
+    EXPECT_EQ(
+        app.script().startedPrograms, (std::vector<Started> {{u"xdg-open"_s, {folder}}, {u"xdg-open"_s, {folder}}}));
+
+    QTest::mouseClick(&label, Qt::RightButton);
+    EXPECT_TRUE(app.startUp().directoryMenu().isVisible());
+    app.startUp().directoryMenu().hide();
+
+    QFile::copy(home.path(u"b.mp3"_s), folder + u"x.mp3"_s);
+    action(app.startUp().directoryMenu(), u"mnuitmSelectDirRefresh"_s).trigger();
+    EXPECT_EQ(app.rows(), (GridRows {{u"x.mp3"_s, u"Group - Other.mp3"_s}}));
+}

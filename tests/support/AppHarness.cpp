@@ -1,0 +1,39 @@
+#include "support/AppHarness.h"
+
+#include <QFile>
+#include <QLabel>
+
+AppHarness::AppHarness(const QString &home, const QStringList &arguments)
+    : m_previousHome(qgetenv("HOME"))
+{
+    qputenv("HOME", QFile::encodeName(home));
+    auto services = std::make_unique<ScriptedDesktopServices>();
+    m_script = services.get();
+    m_startUp = std::make_unique<frmMain>(std::move(services), arguments);
+    m_startUp->Form_Load();
+}
+
+AppHarness::~AppHarness()
+{
+    m_startUp.reset();
+    qputenv("HOME", m_previousHome);
+}
+
+GridRows AppHarness::rows()
+{
+    GridRows rows;
+    const QTableWidget &fileGrid = grid();
+    for (int row = 0; row < fileGrid.rowCount(); ++row) {
+        const auto text = [&](int column) {
+            const QTableWidgetItem *item = fileGrid.item(row, column);
+            return item ? item->text() : QString();
+        };
+        rows.emplace_back(text(0), text(1));
+    }
+    return rows;
+}
+
+QString AppHarness::statusText()
+{
+    return control<QLabel>(u"SBarPanel1").text();
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "app/ProgramState.h"
+#include "app/frmMain.h"
+#include "app/frmSelectFiles.h"
+#include "support/ScriptedDesktopServices.h"
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTableWidget>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+using GridRows = std::vector<std::pair<QString, QString>>;
+
+// The program started in process over scripted desktop services, as main() starts it.
+class AppHarness
+{
+public:
+    // home stands in for the user's home folder, which folder mode lists, while the
+    // harness lives.
+    explicit AppHarness(const QString &home, const QStringList &arguments = {});
+    ~AppHarness();
+
+    ScriptedDesktopServices &script() { return *m_script; }
+    frmMain &startUp() { return *m_startUp; }
+    ProgramState &state() { return m_startUp->state(); }
+    frmSelectFiles &window() { return m_startUp->mainWindow(); }
+    QTableWidget &grid() { return control<QTableWidget>(u"FileGrid"); }
+
+    template <typename Widget> Widget &control(QStringView name)
+    {
+        auto *widget = window().findChild<Widget *>(name.toString());
+        if (!widget)
+            throw std::runtime_error("no control " + name.toString().toStdString());
+        return *widget;
+    }
+
+    // Present and proposed name of every row, top to bottom.
+    GridRows rows();
+    QString statusText();
+
+private:
+    QByteArray m_previousHome;
+    ScriptedDesktopServices *m_script = nullptr;
+    std::unique_ptr<frmMain> m_startUp;
+};

@@ -1,0 +1,70 @@
+// Draws the main window listing a few sample files into a PNG, for the README:
+//   QT_QPA_PLATFORM=offscreen build/tools/take_screenshot docs/screenshot.png
+
+#include "app/frmMain.h"
+#include "app/frmSelectFiles.h"
+#include "platform/QtDesktopServices.h"
+#include "track/GenreNames.h"
+#include "track/ID3TagWriter.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Sample
+{
+    QString fileName;
+    QString artist;
+    QString title;
+    QString album;
+    QString year;
+};
+
+bool writeSample(const QString &folder, const Sample &sample)
+{
+    QFile file(folder + sample.fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(QByteArray(4096, '\0')) != 4096)
+        return false;
+    file.close();
+    return sample.title.isEmpty()
+        || WriteID3TagFields(
+            file.fileName(), sample.artist, sample.title, sample.album, QString(), sample.year, GenreNames::None);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: take_screenshot output.png\n");
+        return 2;
+    }
+    QTemporaryDir home;
+    const QString music = home.path() + u"/Music/"_s;
+    QDir().mkpath(music);
+    const Sample samples[] = {
+        {u"track01.mp3"_s, u"the wandering owls"_s, u"night train"_s, u"Lanterns"_s, u"1998"_s},
+        {u"track02.mp3"_s, u"The Wandering Owls"_s, u"paper moon"_s, u"Lanterns"_s, u"1998"_s},
+        {u"Harbour Lights - 03 - Salt Air.mp3"_s, {}, {}, {}, {}},
+        {u"(Quiet Hours) Morning.mp3"_s, {}, {}, {}, {}},
+        {u"Untitled_demo.mp3"_s, {}, {}, {}, {}},
+        {u"05 - what now.mp3"_s, u"mira vale"_s, u"what now?"_s, {}, u"2004"_s},
+    };
+    for (const Sample &sample : samples) {
+        if (!writeSample(music, sample))
+            return 1;
+    }
+    qputenv("HOME", QFile::encodeName(home.path() + u"/Music"_s));
+    frmMain startUp(std::make_unique<QtDesktopServices>(), {});
+    startUp.Form_Load();
+    QApplication::processEvents();
+    return startUp.mainWindow().grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+}
