@@ -2,12 +2,7 @@
 #include "support/TempFolder.h"
 
 #include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDate>
-#include <QGroupBox>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -51,66 +46,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(MainWindow, ControlsCarryTheirCaptionsAndToolTips)
-{
-    EXPECT_EQ(app.control<QGroupBox>(u"fraScanBox").title(), u"Directory to Scan"_s);
-    EXPECT_EQ(app.control<QGroupBox>(u"fraNameFormat").title(), u"File Naming Convention"_s);
-    EXPECT_EQ(app.control<QGroupBox>(u"fraRename").title(), u"Process Files"_s);
-    EXPECT_EQ(app.control<QLabel>(u"lblCurrDirectoryLabel").text(), u"Current Directory:"_s);
-    const struct
-    {
-        const char16_t *name;
-        QString caption;
-        QString toolTip;
-    } buttons[] = {
-        {u"cmdBrowse", u"&Scan Directory for MP3 Files"_s, u"Select a directory containing MP3 files to tag/rename."_s},
-        {u"cmdRenameAll", u"&Rename All Files"_s, u"Begin renaming the files as shown above."_s},
-        {u"chkForceTagEdit", u"&Force Tag Edit"_s,
-            u"Setting this checkbox will force an automatic re-tagging of the ID3 tags for all files listed in the "
-            "grid below."_s},
-    };
-    for (const auto &b : buttons) {
-        EXPECT_EQ(app.control<QAbstractButton>(b.name).text(), b.caption);
-        EXPECT_EQ(app.control<QAbstractButton>(b.name).toolTip(), b.toolTip);
-    }
-    EXPECT_EQ(app.control<QComboBox>(u"cboNameChoices").toolTip(),
-        u"Select a naming convention to use for the MP3 files listed below."_s);
-    EXPECT_EQ(app.control<QComboBox>(u"cboNameChoices").count(), 7);
-    EXPECT_EQ(app.control<QLabel>(u"lblCurrDirectory").toolTip(), u"Explore the contents of this directory."_s);
-    EXPECT_EQ(app.grid().horizontalHeaderItem(0)->text(), u"Current Filename"_s);
-    EXPECT_EQ(app.grid().horizontalHeaderItem(1)->text(), u"New Filename"_s);
-    EXPECT_EQ(
-        app.control<QLabel>(u"SBarPanel2").text(), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
-}
-
-TEST_F(MainWindow, MenusHoldTheirEntriesAndShortcuts)
-{
-    const struct
-    {
-        QString name;
-        QString caption;
-        QKeySequence shortcut;
-    } entries[] = {
-        {u"mnuitmFileScanDir"_s, u"&Scan Directory"_s, QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {u"mnuitmFileExit"_s, u"E&xit"_s, QKeySequence(Qt::CTRL | Qt::Key_X)},
-        {u"mnuitmToolsRefresh"_s, u"Re&fresh Directory"_s, QKeySequence(Qt::Key_F5)},
-        {u"mnuitmToolsRename"_s, u"&Rename All Files"_s, QKeySequence(Qt::Key_F7)},
-        {u"mnuitmHelpAbout"_s, u"&About"_s, {}},
-        {u"mnuitmAboutSuggest"_s, u"&Suggest New Features"_s, {}},
-        {u"mnuitmHelpHomePage"_s, u"&Sorvane on the Web"_s, {}},
-    };
-    for (const auto &e : entries) {
-        EXPECT_EQ(action(app.window(), e.name).text(), e.caption);
-        EXPECT_EQ(action(app.window(), e.name).shortcut(), e.shortcut);
-    }
-    EXPECT_EQ(action(app.startUp().gridMenu(), u"mnuitmGridEdit"_s).text(), u"&Edit ID3 Tag"_s);
-    EXPECT_EQ(action(app.startUp().gridMenu(), u"mnuitmGridListen"_s).text(), u"&Listen to File"_s);
-    EXPECT_TRUE(app.startUp().gridMenu().actions().last()->isSeparator());
-    EXPECT_EQ(action(app.startUp().directoryMenu(), u"mnuitmSelectDirExplore"_s).text(), u"&Explore"_s);
-    EXPECT_EQ(
-        action(app.startUp().directoryMenu(), u"mnuitmSelectDirRefresh"_s).text(), u"&Refresh Directory Contents"_s);
-}
 
 TEST_F(MainWindow, TabVisitsTheControlsInOrderFromTheGrid)
 {

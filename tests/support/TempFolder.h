@@ -21,6 +21,9 @@ public:
     QByteArray read(const QString &name) const;
     QString makeFifo(const QString &name) const;
     QString makeFolder(const QString &name) const;
+    // A link name to a file whose end cannot be read, even by root; empty where the system
+    // has none.
+    QString linkToUnreadableFile(const QString &name) const;
 
 private:
     QTemporaryDir m_dir;

@@ -1,8 +1,8 @@
 #include "track/ID3TagWriter.h"
-#include "track/MP3File.h"
 #include "support/TempFolder.h"
 #include "track/GenreNames.h"
 #include "track/ID3TagBlock.h"
+#include "track/MP3File.h"
 
 #include <gtest/gtest.h>
 
