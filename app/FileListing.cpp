@@ -2,31 +2,20 @@
 
 #include "app/frmSelectFiles.h"
 
-#include "app/ProgramState.h"
 #include "naming/NamingConventions.h"
 #include "naming/NewFileNameBuilder.h"
+#include "naming/ProgramState.h"
 #include "platform/DirectoryListing.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QTableWidget>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// The busy pointer over the whole program for as long as the object lives.
-class BusyCursor
-{
-public:
-    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor &) = delete;
-    BusyCursor &operator=(const BusyCursor &) = delete;
-};
 
 QString filesListedText(int count)
 {
@@ -55,7 +44,7 @@ void frmSelectFiles::ScanFilesFromFolder()
     // Past the bound nothing is listed, and a rename run then renames nothing.
     const bool tooMany = names.size() > ProgramState::MaxListedFiles;
 
-    const BusyCursor busy;
+    setBusy(true);
     SetStatusText(1, u"Retrieving list of files, please wait..."_s);
     // Draw the text and the pointer; no user input, so no second listing starts under this one.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -73,6 +62,7 @@ void frmSelectFiles::ScanFilesFromFolder()
     FileGrid->setRowCount(m_state.FileCount);
     // A listing leaves no file in hand.
     m_state.CurrentFile.setFileName(QString());
+    setBusy(false);
     SetStatusText(1,
         tooMany ? u"More than 1000 MP3 files in this directory; none listed."_s : filesListedText(m_state.FileCount));
 }
@@ -104,12 +94,17 @@ void frmSelectFiles::rebuildFromArguments()
         ScanFilesFromArgs(name);
 }
 
-void frmSelectFiles::cboNameChoices_Click()
+void frmSelectFiles::RebuildFileList()
 {
     if (m_state.isArgumentMode())
         rebuildFromArguments();
     else
         ScanFilesFromFolder();
+}
+
+void frmSelectFiles::cboNameChoices_Click()
+{
+    RebuildFileList();
 }
 
 void frmSelectFiles::ReadyToGo()

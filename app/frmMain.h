@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ProgramState.h"
+#include "naming/ProgramState.h"
 
 #include <QMenu>
 #include <QObject>

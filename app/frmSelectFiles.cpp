@@ -2,10 +2,11 @@
 
 #include "app/NamedActions.h"
 #include "app/ProductInfo.h"
-#include "app/ProgramState.h"
 #include "app/ShellActions.h"
 #include "app/TrackSummary.h"
 #include "app/Twips.h"
+#include "editor/frmEditID3Tags.h"
+#include "naming/ProgramState.h"
 #include "platform/DesktopServices.h"
 
 #include <QCheckBox>
@@ -76,6 +77,8 @@ frmSelectFiles::frmSelectFiles(ProgramState &state, DesktopServices &services)
     createStatusBar();
 }
 
+frmSelectFiles::~frmSelectFiles() = default;
+
 void frmSelectFiles::createControls()
 {
     auto *area = new QWidget(this);
@@ -100,6 +103,7 @@ void frmSelectFiles::createControls()
     cmdRenameAll = createButton(fraRename, u"cmdRenameAll"_s, u"&Rename All Files"_s,
         u"Begin renaming the files as shown above."_s, twipsRect(165, 345, 1575, 340));
     cmdRenameAll->setDefault(true);
+    connect(cmdRenameAll, &QPushButton::clicked, this, &frmSelectFiles::cmdRenameAll_Click);
 
     lblCurrDirectoryLabel = createNamed<QLabel>(area, u"lblCurrDirectoryLabel"_s, twipsRect(15, 1290, 1230, 195));
     lblCurrDirectoryLabel->setText(u"Current Directory:"_s);
@@ -157,7 +161,8 @@ void frmSelectFiles::createMenus()
     connect(addNamedAction(*mnuTools, u"mnuitmToolsRefresh"_s, u"Re&fresh Directory"_s, Qt::Key_F5),
         &QAction::triggered, this, &frmSelectFiles::mnuitmToolsRefresh_Click);
     addNamedSeparator(*mnuTools, u"Line2"_s);
-    addNamedAction(*mnuTools, u"mnuitmToolsRename"_s, u"&Rename All Files"_s, Qt::Key_F7);
+    connect(addNamedAction(*mnuTools, u"mnuitmToolsRename"_s, u"&Rename All Files"_s, Qt::Key_F7), &QAction::triggered,
+        this, &frmSelectFiles::mnuitmToolsRename_Click);
 
     QMenu *mnuHelp = menuBar()->addMenu(u"&Help"_s);
     mnuHelp->setObjectName(u"mnuHelp"_s);
@@ -228,14 +233,35 @@ bool frmSelectFiles::loadCurrentRow()
     return true;
 }
 
+// A click makes the row's file the file in hand; the editor, open or not, follows it.
 void frmSelectFiles::FileGrid_Click()
 {
-    loadCurrentRow();
+    if (loadCurrentRow())
+        refreshedTagEditor();
 }
 
 void frmSelectFiles::FileGrid_DblClick()
 {
-    loadCurrentRow();
+    if (loadCurrentRow())
+        openTagEditor();
+}
+
+frmEditID3Tags &frmSelectFiles::refreshedTagEditor()
+{
+    if (m_tagEditor)
+        m_tagEditor->ShowFileInfo();
+    else
+        m_tagEditor = std::make_unique<frmEditID3Tags>(
+            m_state, m_services, [this] { RebuildFileList(); }, this);
+    return *m_tagEditor;
+}
+
+// The editor always shows the file in hand: an editor left loaded by an earlier click must
+// not offer that file's tag for this one.
+void frmSelectFiles::openTagEditor()
+{
+    m_services.runModal(refreshedTagEditor());
+    m_tagEditor.reset();
 }
 
 // The tool-tip describes the file in hand, which is the row clicked last.
@@ -297,6 +323,49 @@ void frmSelectFiles::keyPressEvent(QKeyEvent *event)
 void frmSelectFiles::closeEvent(QCloseEvent *event)
 {
     QMainWindow::closeEvent(event);
+    m_services.endProgram();
+}
+
+void frmSelectFiles::cmdRenameAll_Click()
+{
+    RenameRun(m_state, *this).RenameAllFiles();
+}
+
+void frmSelectFiles::mnuitmToolsRename_Click()
+{
+    RenameRun(m_state, *this).RenameAllFiles();
+}
+
+MessageAnswer frmSelectFiles::showMessage(const Message &message)
+{
+    return m_services.showMessage(this, message);
+}
+
+void frmSelectFiles::setBusy(bool busy)
+{
+    if (busy)
+        setCursor(Qt::WaitCursor);
+    else
+        unsetCursor();
+}
+
+bool frmSelectFiles::IsForceTagEdit()
+{
+    return chkForceTagEdit->checkState() == Qt::Checked;
+}
+
+int frmSelectFiles::conventionIndex()
+{
+    return cboNameChoices->currentIndex();
+}
+
+void frmSelectFiles::editTags()
+{
+    openTagEditor();
+}
+
+void frmSelectFiles::endProgram()
+{
     m_services.endProgram();
 }
 

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "naming/RenameRun.h"
+
 #include <QMainWindow>
 
+#include <memory>
+
 class DesktopServices;
+class frmEditID3Tags;
 struct ProgramState;
 class QCheckBox;
 class QComboBox;
@@ -13,12 +18,13 @@ class QTableWidget;
 
 // The main window: the listed folder, the naming convention, the grid of present and
 // proposed names, the rename button and the status bar. Closing it ends the program.
-class frmSelectFiles : public QMainWindow
+class frmSelectFiles : public QMainWindow, private RenameWindow
 {
     Q_OBJECT
 
 public:
     frmSelectFiles(ProgramState &state, DesktopServices &services);
+    ~frmSelectFiles() override;
 
     // Caption, size and the grid's first initialisation, which lists the folder in folder mode.
     void Form_Load();
@@ -31,12 +37,15 @@ public:
     // Makes path (or the remembered folder, or the home folder) the current directory and,
     // in folder mode, lists it.
     void SetScanDirectory(const QString &path);
-    void ScanFilesFromFolder();
+    void ScanFilesFromFolder() override;
     // Argument mode: adds the file name (a bare name in the current directory) as the top row
     // when it loads. False when it was not listed.
     bool ScanFilesFromArgs(const QString &name);
     // Empties the grid and the count before the argument files are listed again.
     void clearFileList();
+    // Lists the files again, as a change of convention does: the command-line files in
+    // argument mode, the current directory otherwise.
+    void RebuildFileList();
     // The folder the directory label shows.
     QString directoryCaption() const;
 
@@ -44,6 +53,8 @@ public Q_SLOTS:
     void FileGrid_Click();
     void FileGrid_DblClick();
     void cboNameChoices_Click();
+    void cmdRenameAll_Click();
+    void mnuitmToolsRename_Click();
     void mnuitmFileExit_Click();
     void mnuitmToolsRefresh_Click();
     void mnuitmHelpAbout_Click();
@@ -77,6 +88,18 @@ private:
     void ShowNewFileName(int row);
     void rebuildFromArguments();
 
+    // The tag editor: created hidden on first use, destroyed when it closes.
+    frmEditID3Tags &refreshedTagEditor();
+    void openTagEditor();
+
+    // What a rename run needs from this window.
+    MessageAnswer showMessage(const Message &message) override;
+    void setBusy(bool busy) override;
+    bool IsForceTagEdit() override;
+    int conventionIndex() override;
+    void editTags() override;
+    void endProgram() override;
+
     ProgramState &m_state;
     DesktopServices &m_services;
 
@@ -92,4 +115,5 @@ private:
     QTableWidget *FileGrid = nullptr;
     QLabel *statusPanel1 = nullptr;
     QLabel *statusPanel2 = nullptr;
+    std::unique_ptr<frmEditID3Tags> m_tagEditor;
 };

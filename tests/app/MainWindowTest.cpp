@@ -118,6 +118,7 @@ TEST_F(MainWindow, ResizeLaysOutTheGridInProportion)
 
 TEST_F(MainWindow, EnterPressesRenameAllUnlessAnotherButtonHasTheFocus)
 {
+    app.script().answers = {MessageAnswer::No, MessageAnswer::No, MessageAnswer::No};
     QSignalSpy renamePressed(&app.control<QPushButton>(u"cmdRenameAll"), &QPushButton::clicked);
     QSignalSpy browsePressed(&app.control<QPushButton>(u"cmdBrowse"), &QPushButton::clicked);
     for (const char16_t *focus : {u"FileGrid", u"cboNameChoices", u"chkForceTagEdit"}) {
@@ -125,6 +126,7 @@ TEST_F(MainWindow, EnterPressesRenameAllUnlessAnotherButtonHasTheFocus)
         QTest::keyClick(&app.control<QWidget>(focus), Qt::Key_Return);
     }
     EXPECT_EQ(renamePressed.count(), 3);
+    EXPECT_EQ(app.script().messages.size(), 3u); // each asks to confirm the run
     app.control<QWidget>(u"cmdBrowse").setFocus();
     QTest::keyClick(&app.control<QWidget>(u"cmdBrowse"), Qt::Key_Enter);
     EXPECT_EQ(browsePressed.count(), 1);
@@ -139,11 +141,12 @@ TEST_F(MainWindow, ShortcutsWorkFromAnywhereInTheWindow)
     EXPECT_EQ(app.grid().rowCount(), 3);
 
     QSignalSpy scanChosen(&action(app.window(), u"mnuitmFileScanDir"_s), &QAction::triggered);
-    QSignalSpy renameChosen(&action(app.window(), u"mnuitmToolsRename"_s), &QAction::triggered);
     QTest::keyClick(&app.grid(), Qt::Key_S, Qt::ControlModifier);
-    QTest::keyClick(&app.grid(), Qt::Key_F7);
     EXPECT_EQ(scanChosen.count(), 1);
-    EXPECT_EQ(renameChosen.count(), 1);
+    app.script().answers = {MessageAnswer::No};
+    QTest::keyClick(&app.grid(), Qt::Key_F7);
+    ASSERT_EQ(app.script().messages.size(), 1u);
+    EXPECT_EQ(app.script().messages.front().title, u"Rename All Files?"_s);
 
     EXPECT_FALSE(app.script().programEnded);
     QTest::keyClick(&app.grid(), Qt::Key_X, Qt::ControlModifier);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/ProgramState.h"
 #include "app/frmMain.h"
 #include "app/frmSelectFiles.h"
+#include "naming/ProgramState.h"
 #include "support/ScriptedDesktopServices.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,200 @@
+#include "editor/frmEditID3Tags.h"
+
+#include "app/ShellActions.h"
+#include "app/Twips.h"
+#include "naming/ProgramState.h"
+#include "platform/DesktopServices.h"
+#include "platform/FileLookup.h"
+#include "track/GenreNames.h"
+#include "track/ID3TagBlock.h"
+#include "track/ID3TagWriter.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QLabel *createLabel(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->move(geometry.topLeft());
+    label->adjustSize();
+    return label;
+}
+
+QLineEdit *createTextBox(QWidget *parent, const QString &name, int maxLength, const QRect &geometry)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setMaxLength(maxLength);
+    box->setGeometry(geometry);
+    return box;
+}
+
+QPushButton *createButton(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->resize(std::max(button->width(), button->sizeHint().width()), button->height());
+    return button;
+}
+
+} // namespace
+
+frmEditID3Tags::frmEditID3Tags(
+    ProgramState &state, DesktopServices &services, std::function<void()> rebuildFileList, QWidget *parent)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , m_state(state)
+    , m_services(services)
+    , m_rebuildFileList(std::move(rebuildFileList))
+{
+    setObjectName(u"frmEditID3Tags"_s);
+    setWindowTitle(u"Edit ID3 Tag Information"_s);
+    setFixedSize(twips(5940), twips(4665));
+    createControls();
+
+    if (m_state.CurrentFile.FileName().isEmpty())
+        m_services.showMessage(parent,
+            {u"Error Getting Information"_s,
+                u"Unable to get file information.  Please close the application and re-try."_s, MessageButtons::Ok,
+                MessageIcon::Critical});
+    else
+        ShowFileInfo();
+}
+
+void frmEditID3Tags::createControls()
+{
+    auto *Frame1 = new QGroupBox(u"MP3 Information"_s, this);
+    Frame1->setObjectName(u"Frame1"_s);
+    Frame1->setGeometry(twipsRect(75, 735, 5790, 3450));
+    Frame1->setStyleSheet(u"QGroupBox { font-weight: bold; }"_s);
+
+    txtArtist = createTextBox(Frame1, u"txtArtist"_s, 30, twipsRect(1650, 465, 3150, 285));
+    txtSongTitle = createTextBox(Frame1, u"txtSongTitle"_s, 30, twipsRect(1650, 900, 3150, 285));
+    txtAlbum = createTextBox(Frame1, u"txtAlbum"_s, 30, twipsRect(1665, 1350, 3150, 285));
+    txtYear = createTextBox(Frame1, u"txtYear"_s, 4, twipsRect(1650, 1830, 675, 285));
+    cboGenre = new QComboBox(Frame1);
+    cboGenre->setObjectName(u"cboGenre"_s);
+    cboGenre->setGeometry(twipsRect(1650, 2265, 3180, 315));
+    txtComment = createTextBox(Frame1, u"txtComment"_s, 30, twipsRect(1665, 2700, 3150, 285));
+
+    cmdSave = createButton(this, u"cmdSave"_s, u"&Save Tags"_s, twipsRect(3525, 4245, 1140, 360));
+    cmdSave->setDefault(true);
+    connect(cmdSave, &QPushButton::clicked, this, &frmEditID3Tags::cmdSave_Click);
+    cmdCancel = createButton(this, u"cmdCancel"_s, u"&Cancel"_s, twipsRect(4725, 4245, 1140, 360));
+    connect(cmdCancel, &QPushButton::clicked, this, &frmEditID3Tags::cmdCancel_Click);
+
+    createLabel(this, u"Label6"_s, u"Enter the ID3 tag information for the file: "_s, twipsRect(105, 90, 2940, 225));
+    lblCurrentFile = createLabel(this, u"lblCurrentFile"_s, u"/MP3 Files/Song1.mp3"_s, twipsRect(105, 315, 1800, 195));
+    lblCurrentFile->setToolTip(u"Click to preview file"_s);
+    QPalette linkColours = lblCurrentFile->palette();
+    linkColours.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    lblCurrentFile->setPalette(linkColours);
+    QFont underlined = lblCurrentFile->font();
+    underlined.setUnderline(true);
+    lblCurrentFile->setFont(underlined);
+    lblCurrentFile->setCursor(Qt::PointingHandCursor);
+    lblCurrentFile->installEventFilter(this);
+
+    createLabel(Frame1, u"Label5"_s, u"Genre"_s, twipsRect(570, 2295, 435, 195));
+    createLabel(Frame1, u"Label4"_s, u"Year"_s, twipsRect(570, 1845, 330, 195));
+    createLabel(Frame1, u"Label3"_s, u"Album"_s, twipsRect(570, 1395, 435, 195));
+    createLabel(Frame1, u"Label2"_s, u"Song Title"_s, twipsRect(570, 945, 720, 195));
+    createLabel(Frame1, u"Label1"_s, u"Artist"_s, twipsRect(570, 495, 345, 195))->setProperty("Index", 0);
+    createLabel(Frame1, u"Label1"_s, u"Comment"_s, twipsRect(570, 2745, 660, 195))->setProperty("Index", 1);
+
+    QWidget *const tabOrder[] = {txtArtist, txtSongTitle, txtAlbum, txtYear, cboGenre, txtComment, cmdSave, cmdCancel};
+    for (size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    for (QLineEdit *box : {txtArtist, txtSongTitle, txtAlbum, txtYear, txtComment})
+        box->installEventFilter(this);
+    txtArtist->setFocus();
+}
+
+void frmEditID3Tags::ShowFileInfo()
+{
+    const MP3File &file = m_state.CurrentFile;
+    lblCurrentFile->setText(normalFileName(file.FileName()));
+    lblCurrentFile->adjustSize();
+    txtArtist->setText(file.Artist());
+    txtSongTitle->setText(file.Title());
+    txtAlbum->setText(file.Album());
+    txtYear->setText(file.Year());
+    FillGenreList(file.Genre());
+    txtComment->setText(file.Comment());
+}
+
+void frmEditID3Tags::FillGenreList(const QString &genreName)
+{
+    cboGenre->clear();
+    int match = 0;
+    for (int i = 0; i < GenreNames::Count; ++i) {
+        cboGenre->addItem(GenreNames::name(i));
+        if (GenreNames::name(i).toUpper() == genreName.toUpper())
+            match = i;
+    }
+    cboGenre->addItem(u"None"_s);
+    cboGenre->setCurrentIndex(genreName.isEmpty() ? GenreNames::None : match);
+}
+
+void frmEditID3Tags::SaveTags()
+{
+    ID3TagBlock block;
+    block.setTitle(txtSongTitle->text());
+    block.setArtist(txtArtist->text());
+    block.setAlbum(txtAlbum->text());
+    block.setYear(txtYear->text());
+    block.setComment(txtComment->text());
+    // The list's positions are the genre bytes, "None" included.
+    block.setGenre(cboGenre->currentIndex() < 0 ? GenreNames::None : quint8(cboGenre->currentIndex()));
+
+    const QString path = m_state.CurrentFile.FileName();
+    if (!WriteID3Tag(path, block)) {
+        m_services.showMessage(this,
+            {u"Unable to Save Tags"_s, u"The ID3 tag could not be written to "_s + QFileInfo(path).fileName() + u'.',
+                MessageButtons::Ok, MessageIcon::Critical});
+        return;
+    }
+    m_rebuildFileList();
+    accept();
+}
+
+void frmEditID3Tags::cmdSave_Click()
+{
+    SaveTags();
+}
+
+void frmEditID3Tags::cmdCancel_Click()
+{
+    reject();
+}
+
+void frmEditID3Tags::lblCurrentFile_Click()
+{
+    PreviewFile(m_services, this, m_state.CurrentFile.FileName());
+}
+
+bool frmEditID3Tags::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == lblCurrentFile && event->type() == QEvent::MouseButtonRelease
+        && static_cast<const QMouseEvent &>(*event).button() == Qt::LeftButton) {
+        lblCurrentFile_Click();
+        return true;
+    }
+    // Entering a text box, by any way, selects its whole text.
+    if (event->type() == QEvent::FocusIn) {
+        if (auto *box = qobject_cast<QLineEdit *>(watched))
+            box->selectAll();
+    }
+    return QDialog::eventFilter(watched, event);
+}

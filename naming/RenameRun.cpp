@@ -1,0 +1,124 @@
+#include "naming/RenameRun.h"
+
+#include "naming/NewFileNameBuilder.h"
+#include "naming/ProgramState.h"
+#include "platform/RenameWithoutReplacing.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const Message kConfirmation {u"Rename All Files?"_s,
+    u"Are you sure you wish to proceed?  This will rename all of the \n"
+    "MP3 files as they appear in the grid on the screen."_s,
+    MessageButtons::YesNo, MessageIcon::Question};
+const Message kEmptyList {
+    u"Unable to Proceed"_s, u"Please select an MP3 file to rename."_s, MessageButtons::Ok, MessageIcon::Critical};
+const Message kNotAnMP3File {u"Please Select Only MP3 Files"_s,
+    u"Some of the file(s) selected were not MP3 files.  These files will not be processed."_s, MessageButtons::Ok,
+    MessageIcon::Information};
+const Message kMissingTags {u"ID3 Tags Required"_s,
+    u"Some of the file(s) selected are missing certain ID3 tags.  Do you wish to add these "
+    "in now?\n\nThe file(s) will only be renamed once it has all required tags."_s,
+    MessageButtons::YesNo, MessageIcon::Question};
+
+Message completion(int failures)
+{
+    QString text = u"Files have been renamed as listed in the list displayed on the screen.\n"_s;
+    if (failures > 0)
+        text += QString::number(failures) + u" file(s) could not be renamed.\n"_s;
+    return {u"Rename Complete!"_s, text + u"Do you wish to rename more files?"_s, MessageButtons::YesNo,
+        MessageIcon::Question};
+}
+
+} // namespace
+
+RenameRun::RenameRun(ProgramState &state, RenameWindow &window)
+    : m_state(state)
+    , m_window(window)
+{ }
+
+QStringList RenameRun::fileList() const
+{
+    // Empty entries are arguments that named no file.
+    QStringList files = m_state.isArgumentMode() ? m_state.ArgumentFiles : m_state.FileNames;
+    files.removeAll(QString());
+    return files;
+}
+
+void RenameRun::RenameAllFiles()
+{
+    if (m_window.showMessage(kConfirmation) != MessageAnswer::Yes)
+        return;
+    // A copy: saving a tag in the editor lists the files again under the walk.
+    const QStringList files = fileList();
+    if (files.isEmpty()) {
+        m_window.showMessage(kEmptyList);
+        m_window.endProgram();
+        return;
+    }
+    m_window.setBusy(true);
+    const bool walked = renameEach(files);
+    m_window.setBusy(false);
+    if (walked)
+        finish();
+}
+
+bool RenameRun::renameEach(const QStringList &files)
+{
+    for (const QString &name : files) {
+        m_state.CurrentFile.setIsMissingTags(false);
+        m_state.CurrentDirectory = withTrailingSlash(m_state.CurrentDirectory);
+        if (!name.toUpper().contains(u".MP3"_s)) {
+            m_window.showMessage(kNotAnMP3File);
+            return false;
+        }
+        m_state.ForceTagEdit = m_window.IsForceTagEdit();
+        const QString path = m_state.pathInCurrentDirectory(name);
+        // Gone or unreadable since it was listed: it cannot be renamed.
+        if (!IsMP3File(path) || !m_state.CurrentFile.setFileName(path)) {
+            ++m_failures;
+            continue;
+        }
+        RenameCurrentFile();
+    }
+    return true;
+}
+
+void RenameRun::RenameCurrentFile()
+{
+    MP3File &file = m_state.CurrentFile;
+    file.setNewFileName(BuildNewFileName(file, m_window.conventionIndex(), m_state.IllegalChars));
+    if (file.IsMissingTags()) {
+        if (m_state.ForceTagEdit || m_window.showMessage(kMissingTags) == MessageAnswer::Yes)
+            EditTagsThenRename();
+        return;
+    }
+    if (m_state.ForceTagEdit) {
+        EditTagsThenRename();
+        return;
+    }
+    if (!renameWithoutReplacing(file.FileName(), m_state.pathInCurrentDirectory(file.NewFileName())).renamed)
+        ++m_failures;
+}
+
+// One pass through the editor, then the file is named after its tag as it now stands.
+// Each pass needs the person, so the nesting stays shallow.
+void RenameRun::EditTagsThenRename()
+{
+    const QString path = m_state.CurrentFile.FileName();
+    m_window.editTags();
+    // Saving lists the files again, which loads others: take this one back.
+    m_state.CurrentFile.setFileName(path);
+    m_state.CurrentFile.setIsMissingTags(false);
+    m_state.ForceTagEdit = false;
+    RenameCurrentFile();
+}
+
+void RenameRun::finish()
+{
+    if (m_window.showMessage(completion(m_failures)) == MessageAnswer::No)
+        m_window.endProgram();
+    else
+        m_window.ScanFilesFromFolder();
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "platform/Message.h"
+
+#include <QStringList>
+
+struct ProgramState;
+
+// What a rename run needs from the window it runs in.
+class RenameWindow
+{
+public:
+    virtual ~RenameWindow() = default;
+
+    virtual MessageAnswer showMessage(const Message &message) = 0;
+    // The busy pointer over the window while the run works.
+    virtual void setBusy(bool busy) = 0;
+    // Whether "Force Tag Edit" is ticked; greyed counts as not ticked.
+    virtual bool IsForceTagEdit() = 0;
+    virtual int conventionIndex() = 0;
+    // The tag editor on the file in hand, modal; returns once it is closed, saved or not.
+    virtual void editTags() = 0;
+    virtual void ScanFilesFromFolder() = 0;
+    virtual void endProgram() = 0;
+};
+
+// "Rename All Files": after the person confirms, every listed file is loaded, named after
+// its tag under the chosen convention and renamed, never over an existing file. A file
+// whose tag lacks a field the convention needs, or every file while "Force Tag Edit" is
+// ticked, goes through the tag editor first.
+class RenameRun
+{
+public:
+    RenameRun(ProgramState &state, RenameWindow &window);
+
+    void RenameAllFiles();
+
+private:
+    // The files the run walks: the command-line files in argument mode, else the listing.
+    QStringList fileList() const;
+    // Walks the list; false when a file that is no MP3 file stopped the run.
+    bool renameEach(const QStringList &files);
+    void RenameCurrentFile();
+    void EditTagsThenRename();
+    void finish();
+
+    ProgramState &m_state;
+    RenameWindow &m_window;
+    int m_failures = 0;
+};

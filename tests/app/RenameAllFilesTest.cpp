@@ -1,0 +1,86 @@
+#include "support/AppHarness.h"
+#include "support/TempFolder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList proposedNames(AppHarness &app)
+{
+    QStringList names;
+    for (const auto &row : app.rows())
+        names.append(row.second);
+    names.sort();
+    return names;
+}
+
+QStringList namesOnDisk(const TempFolder &folder)
+{
+    return QDir(folder.path()).entryList(QDir::Files, QDir::Name);
+}
+
+} // namespace
+
+// What the grid proposes is what the disk gets, under every convention.
+TEST(RenameAllFiles, GivesTheFilesTheNamesTheGridShowed)
+{
+    for (int convention = 0; convention < 7; ++convention) {
+        TempFolder home;
+        home.write(u"a.mp3"_s, audioBytes(300) + tagBlockBytes("time", "pink floyd", "dark side", "1973", "", 17));
+        home.write(u"b.mp3"_s, audioBytes(300) + tagBlockBytes("Who?", "The Who", "Live", "", "", 0));
+        AppHarness app(home.path());
+        auto &choices = app.control<QComboBox>(u"cboNameChoices");
+        choices.setCurrentIndex(convention);
+        Q_EMIT choices.activated(convention);
+        const QStringList proposed = proposedNames(app);
+
+        app.script().answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+        app.control<QPushButton>(u"cmdRenameAll").click();
+        EXPECT_EQ(namesOnDisk(home), proposed) << "convention " << convention;
+        EXPECT_EQ(proposedNames(app), proposed) << "listed again after Yes";
+    }
+}
+
+// With "Force Tag Edit" ticked, the editor opens on each file, and the file is named after
+// what was saved there.
+TEST(RenameAllFiles, RunsEachFileThroughTheTagEditorWhenForced)
+{
+    TempFolder home;
+    home.write(u"a.mp3"_s, taggedAudio("Song", "Band"));
+    AppHarness app(home.path());
+    app.control<QCheckBox>(u"chkForceTagEdit").setChecked(true);
+    app.script().answers = {MessageAnswer::Yes, MessageAnswer::No};
+    app.script().dialogSteps = {[](QDialog &editor) {
+        EXPECT_EQ(editor.findChild<QLineEdit *>(u"txtSongTitle"_s)->text(), u"Song"_s);
+        editor.findChild<QLineEdit *>(u"txtSongTitle"_s)->setText(u"Better Title"_s);
+        editor.findChild<QPushButton *>(u"cmdSave"_s)->click();
+    }};
+    app.control<QPushButton>(u"cmdRenameAll").click();
+    EXPECT_EQ(namesOnDisk(home), QStringList {u"Band - Better Title.mp3"_s});
+    EXPECT_TRUE(app.script().programEnded);
+}
+
+// An editor left loaded by a click on another row shows the file in hand when it opens.
+TEST(RenameAllFiles, EditorOpensOnTheFileInHandNotTheRowClickedLast)
+{
+    TempFolder home;
+    home.write(u"a.mp3"_s, taggedAudio("", "Band"));
+    home.write(u"z.mp3"_s, taggedAudio("Clicked", "Other"));
+    AppHarness app(home.path());
+    app.window().FileGrid_Click(); // no current row yet: nothing happens
+    app.grid().setCurrentCell(1, 0);
+    app.window().FileGrid_Click();
+    app.script().answers = {MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::Yes};
+    app.script().dialogSteps = {[](QDialog &editor) {
+        EXPECT_EQ(editor.findChild<QLineEdit *>(u"txtArtist"_s)->text(), u"Band"_s);
+        editor.reject();
+    }};
+    app.control<QPushButton>(u"cmdRenameAll").click();
+    EXPECT_EQ(app.script().dialogsRun, 1);
+}

@@ -1,0 +1,179 @@
+#include "naming/RenameRun.h"
+#include "naming/ProgramState.h"
+#include "support/TempFolder.h"
+#include "track/ID3TagWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include <deque>
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A window that answers from a script; its tag editor runs scripted steps on the file in hand.
+class ScriptedWindow final : public RenameWindow
+{
+public:
+    std::deque<MessageAnswer> answers;
+    std::deque<std::function<void()>> editorSteps;
+    bool forceTagEdit = false;
+    QStringList titles;
+    QString lastText;
+    int busyChanges = 0;
+    int rescans = 0;
+    bool ended = false;
+
+    MessageAnswer showMessage(const Message &message) override
+    {
+        titles.append(message.title);
+        lastText = message.text;
+        EXPECT_FALSE(answers.empty()) << "unexpected box " << message.title.toStdString();
+        if (answers.empty())
+            return MessageAnswer::No;
+        const MessageAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void setBusy(bool) override { ++busyChanges; }
+    bool IsForceTagEdit() override { return forceTagEdit; }
+    int conventionIndex() override { return 0; }
+    void editTags() override
+    {
+        ASSERT_FALSE(editorSteps.empty()) << "unexpected tag editor";
+        const auto step = std::move(editorSteps.front());
+        editorSteps.pop_front();
+        step();
+    }
+    void ScanFilesFromFolder() override { ++rescans; }
+    void endProgram() override { ended = true; }
+};
+
+class RenameRunTest : public testing::Test
+{
+protected:
+    RenameRunTest() { state.CurrentDirectory = folder.path(); }
+
+    void list(const QStringList &names) { state.FileNames = names; }
+    void run() { RenameRun(state, window).RenameAllFiles(); }
+    QStringList namesOnDisk() const { return QDir(folder.path()).entryList(QDir::Files, QDir::Name); }
+    // The editor's Save: a new tag for the file in hand.
+    std::function<void()> saveTag(const QString &artist, const QString &title)
+    {
+        return [this, artist, title] { WriteID3TagFields(state.CurrentFile.FileName(), artist, title, {}, {}, {}, 0); };
+    }
+
+    TempFolder folder;
+    ProgramState state;
+    ScriptedWindow window;
+};
+
+const QString kConfirm = u"Rename All Files?"_s;
+const QString kMissing = u"ID3 Tags Required"_s;
+const QString kComplete = u"Rename Complete!"_s;
+
+} // namespace
+
+TEST_F(RenameRunTest, NoToTheConfirmationChangesNothing)
+{
+    folder.write(u"a.mp3"_s, taggedAudio("Song", "Band"));
+    list({u"a.mp3"_s});
+    window.answers = {MessageAnswer::No};
+    run();
+    EXPECT_EQ(namesOnDisk(), QStringList {u"a.mp3"_s});
+    EXPECT_EQ(window.busyChanges, 0);
+    EXPECT_FALSE(window.ended);
+}
+
+TEST_F(RenameRunTest, RenamesAfterTheTagsAndOffersMore)
+{
+    folder.write(u"a.mp3"_s, taggedAudio("time", "pink floyd"));
+    folder.write(u"b.mp3"_s, taggedAudio("Song", "Band"));
+    list({u"a.mp3"_s, u"b.mp3"_s});
+    window.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+    run();
+    EXPECT_EQ(namesOnDisk(), (QStringList {u"Band - Song.mp3"_s, u"Pink Floyd - Time.mp3"_s}));
+    EXPECT_EQ(window.titles, (QStringList {kConfirm, kComplete}));
+    EXPECT_EQ(window.lastText,
+        u"Files have been renamed as listed in the list displayed on the screen.\n"
+        "Do you wish to rename more files?"_s);
+    EXPECT_EQ(window.rescans, 1);
+    EXPECT_EQ(window.busyChanges, 2);
+}
+
+// Two files heading for one name, and a name another file already has: nothing is replaced,
+// and the person is told how many files kept their names.
+TEST_F(RenameRunTest, NeverReplacesAFileAndCountsWhatWasNotRenamed)
+{
+    const QByteArray first = "first" + taggedAudio("Song", "Band");
+    const QByteArray second = "second" + taggedAudio("Song", "Band");
+    const QByteArray taken = taggedAudio("Other", "Group");
+    folder.write(u"a.mp3"_s, first);
+    folder.write(u"b.mp3"_s, second);
+    folder.write(u"c.mp3"_s, taken);
+    folder.write(u"Group - Other.mp3"_s, "precious");
+    list({u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s, u"gone.mp3"_s});
+    window.answers = {MessageAnswer::Yes, MessageAnswer::No};
+    run();
+    EXPECT_EQ(folder.read(u"Band - Song.mp3"_s), first);
+    EXPECT_EQ(folder.read(u"b.mp3"_s), second);
+    EXPECT_EQ(folder.read(u"c.mp3"_s), taken);
+    EXPECT_EQ(folder.read(u"Group - Other.mp3"_s), "precious");
+    EXPECT_TRUE(window.lastText.contains(u"screen.\n3 file(s) could not be renamed.\nDo you wish"_s));
+    EXPECT_TRUE(window.ended);
+}
+
+TEST_F(RenameRunTest, AsksForMissingTagsUntilTheyAreThereOrRefused)
+{
+    folder.write(u"a.mp3"_s, taggedAudio("", "Band"));
+    folder.write(u"b.mp3"_s, taggedAudio("", "Group"));
+    list({u"a.mp3"_s, u"b.mp3"_s});
+    // a: cancelled once, then completed; b: refused.
+    window.answers
+        = {MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::Yes};
+    window.editorSteps = {[] {}, saveTag(u"Band"_s, u"Song"_s)};
+    run();
+    EXPECT_EQ(window.titles, (QStringList {kConfirm, kMissing, kMissing, kMissing, kComplete}));
+    EXPECT_EQ(namesOnDisk(), (QStringList {u"Band - Song.mp3"_s, u"b.mp3"_s}));
+    EXPECT_TRUE(window.editorSteps.empty());
+}
+
+TEST_F(RenameRunTest, ForcedTagEditOpensTheEditorForEveryFileFirst)
+{
+    folder.write(u"a.mp3"_s, taggedAudio("Song", "Band"));
+    folder.write(u"b.mp3"_s, taggedAudio("Other", "Group"));
+    list({u"a.mp3"_s, u"b.mp3"_s});
+    window.forceTagEdit = true;
+    // b's title is emptied in the editor: then the missing-tags box follows.
+    window.answers = {MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::Yes};
+    window.editorSteps = {saveTag(u"Band"_s, u"New Song"_s), saveTag(u"Group"_s, QString())};
+    run();
+    EXPECT_EQ(window.titles, (QStringList {kConfirm, kMissing, kComplete}));
+    EXPECT_EQ(namesOnDisk(), (QStringList {u"Band - New Song.mp3"_s, u"b.mp3"_s}));
+}
+
+TEST_F(RenameRunTest, StopsAtTheFirstFileThatIsNoMP3File)
+{
+    folder.write(u"a.mp3"_s, taggedAudio("One", "Band"));
+    folder.write(u"notes.txt"_s, taggedAudio("Two", "Band"));
+    folder.write(u"b.mp3"_s, taggedAudio("Three", "Band"));
+    state.CommandLine = u"a.mp3 notes.txt b.mp3"_s;
+    // An argument that named no file is passed over, not taken for the end of the list.
+    state.ArgumentFiles = {QString(), u"a.mp3"_s, u"notes.txt"_s, u"b.mp3"_s};
+    window.answers = {MessageAnswer::Yes, MessageAnswer::Ok};
+    run();
+    EXPECT_EQ(window.titles, (QStringList {kConfirm, u"Please Select Only MP3 Files"_s}));
+    EXPECT_EQ(namesOnDisk(), (QStringList {u"Band - One.mp3"_s, u"b.mp3"_s, u"notes.txt"_s}));
+    EXPECT_EQ(window.busyChanges, 2);
+}
+
+TEST_F(RenameRunTest, EmptyListEndsTheProgram)
+{
+    window.answers = {MessageAnswer::Yes, MessageAnswer::Ok};
+    run();
+    EXPECT_EQ(window.titles, (QStringList {kConfirm, u"Unable to Proceed"_s}));
+    EXPECT_TRUE(window.ended);
+}
