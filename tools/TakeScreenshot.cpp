@@ -1,8 +1,10 @@
-// Draws the main window listing a few sample files into a PNG, for the README:
-//   QT_QPA_PLATFORM=offscreen build/tools/take_screenshot docs/screenshot.png
+// Draws the main window listing a few sample files, and the tag editor on the first of
+// them, into PNGs for the README:
+//   QT_QPA_PLATFORM=offscreen build/tools/take_screenshot docs/screenshot.png docs/editor.png
 
 #include "app/frmMain.h"
 #include "app/frmSelectFiles.h"
+#include "editor/frmEditID3Tags.h"
 #include "platform/QtDesktopServices.h"
 #include "track/GenreNames.h"
 #include "track/ID3TagWriter.h"
@@ -43,8 +45,8 @@ bool writeSample(const QString &folder, const Sample &sample)
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: take_screenshot output.png\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: take_screenshot window.png editor.png\n");
         return 2;
     }
     QTemporaryDir home;
@@ -66,5 +68,12 @@ int main(int argc, char *argv[])
     frmMain startUp(std::make_unique<QtDesktopServices>(), {});
     startUp.Form_Load();
     QApplication::processEvents();
-    return startUp.mainWindow().grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    if (!startUp.mainWindow().grab().save(QString::fromLocal8Bit(argv[1])))
+        return 1;
+
+    startUp.state().CurrentFile.setFileName(music + samples[0].fileName);
+    frmEditID3Tags editor(startUp.state(), startUp.services(), [] {}, &startUp.mainWindow());
+    editor.show();
+    QApplication::processEvents();
+    return editor.grab().save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
 }
