@@ -5,8 +5,11 @@
 #include "app/frmSelectFiles.h"
 #include "platform/DesktopServices.h"
 #include "platform/FileLookup.h"
+#include "settings/Addons.h"
+#include "settings/Registry.h"
 
 #include <QFileInfo>
+#include <QUrl>
 
 using namespace Qt::StringLiterals;
 
@@ -35,6 +38,13 @@ void frmMain::createPopupMenus()
     connect(addNamedAction(mnuGrid, u"mnuitmGridListen"_s, u"&Listen to File"_s), &QAction::triggered, this,
         &frmMain::mnuitmGridListen_Click);
     addNamedSeparator(mnuGrid, u"Line2"_s);
+    for (int index = 1; index <= int(mnuitmGridAddon.size()); ++index) {
+        QAction *addon = addNamedAction(mnuGrid, u"mnuitmGridAddon"_s, u"Addon"_s + QString::number(index));
+        addon->setData(index);
+        addon->setVisible(false);
+        connect(addon, &QAction::triggered, this, [this, index] { mnuitmGridAddon_Click(index); });
+        mnuitmGridAddon[size_t(index - 1)] = addon;
+    }
 
     mnuSelectDir.setObjectName(u"mnuSelectDir"_s);
     mnuSelectDir.setTitle(u"SelectPath"_s);
@@ -48,8 +58,12 @@ void frmMain::createPopupMenus()
 void frmMain::Form_Load()
 {
     m_state.CommandLine = m_arguments.join(u' ');
+    if (!m_state.isArgumentMode())
+        LoadSettings(m_state);
     LoadScreen();
     m_frmSelectFiles->ReadyToGo();
+    for (int position = 1; position <= ProgramState::AddonCount; ++position)
+        SetPopupMenuLabels(position);
     m_frmSelectFiles->show();
 }
 
@@ -66,13 +80,32 @@ void frmMain::listArgumentFiles()
 {
     m_state.ArgumentFiles = m_arguments;
     m_state.CurrentDirectory = withTrailingSlash(ExpandLongPath(QFileInfo(m_arguments.first()).path()));
+    // Remembered, so that the next start without arguments lists this folder.
     m_state.StartInDirectory = m_state.CurrentDirectory;
+    WriteSetting(u"StartIn"_s, m_state.StartInDirectory);
     m_frmSelectFiles->clearFileList();
     for (QString &entry : m_state.ArgumentFiles) {
         entry = normalFileName(entry);
         if (!m_frmSelectFiles->ScanFilesFromArgs(entry))
             entry.clear();
     }
+}
+
+void frmMain::SetPopupMenuLabels(int piAddonNum)
+{
+    const QString &name = m_state.AddonNames[size_t(piAddonNum - 1)];
+    if (name.isEmpty() || piAddonNum > int(mnuitmGridAddon.size()))
+        return;
+    mnuitmGridAddon[size_t(piAddonNum - 1)]->setText(name);
+    mnuitmGridAddon[size_t(piAddonNum - 1)]->setVisible(true);
+}
+
+void frmMain::mnuitmGridAddon_Click(int Index)
+{
+    const QString &prefix = m_state.AddonURLs[size_t(Index - 1)];
+    if (!prefix.isEmpty())
+        ShellOpen(*m_services,
+            QUrl(AddonAddress(prefix, m_state.CurrentFile.Artist(), m_state.CurrentFile.Title()), QUrl::TolerantMode));
 }
 
 void frmMain::mnuitmGridEdit_Click()

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QStringList>
 
+#include <array>
 #include <memory>
 
 class DesktopServices;
@@ -32,6 +33,11 @@ public:
     QMenu &gridMenu() { return mnuGrid; }
     QMenu &directoryMenu() { return mnuSelectDir; }
 
+    // Shows add-on element piAddonNum (1 to 5) with its caption when the add-on has a name.
+    void SetPopupMenuLabels(int piAddonNum);
+    // Opens add-on Index's address for the file in hand.
+    void mnuitmGridAddon_Click(int Index);
+
 private Q_SLOTS:
     void mnuitmGridEdit_Click();
     void mnuitmGridListen_Click();
@@ -47,6 +53,8 @@ private:
     std::unique_ptr<DesktopServices> m_services;
     ProgramState m_state;
     QMenu mnuGrid;
+    // The add-on elements 1 to 5 of the grid menu; add-ons 6 to 10 have none.
+    std::array<QAction *, 5> mnuitmGridAddon {};
     QMenu mnuSelectDir;
     std::unique_ptr<frmSelectFiles> m_frmSelectFiles;
 };

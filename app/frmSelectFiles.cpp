@@ -8,10 +8,12 @@
 #include "editor/frmEditID3Tags.h"
 #include "naming/ProgramState.h"
 #include "platform/DesktopServices.h"
+#include "settings/Registry.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
+#include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -88,6 +90,7 @@ void frmSelectFiles::createControls()
     fraScanBox = createFrame(area, u"fraScanBox"_s, u"Directory to Scan"_s, twipsRect(0, 135, 3630, 975));
     cmdBrowse = createButton(fraScanBox, u"cmdBrowse"_s, u"&Scan Directory for MP3 Files"_s,
         u"Select a directory containing MP3 files to tag/rename."_s, twipsRect(165, 345, 2895, 375));
+    connect(cmdBrowse, &QPushButton::clicked, this, &frmSelectFiles::cmdBrowse_Click);
 
     fraNameFormat = createFrame(area, u"fraNameFormat"_s, u"File Naming Convention"_s, twipsRect(3675, 135, 4575, 975));
     cboNameChoices = createNamed<QComboBox>(fraNameFormat, u"cboNameChoices"_s, twipsRect(150, 345, 2610, 315));
@@ -151,7 +154,8 @@ void frmSelectFiles::createMenus()
 {
     QMenu *mnuFile = menuBar()->addMenu(u"&File"_s);
     mnuFile->setObjectName(u"mnuFile"_s);
-    addNamedAction(*mnuFile, u"mnuitmFileScanDir"_s, u"&Scan Directory"_s, Qt::CTRL | Qt::Key_S);
+    connect(addNamedAction(*mnuFile, u"mnuitmFileScanDir"_s, u"&Scan Directory"_s, Qt::CTRL | Qt::Key_S),
+        &QAction::triggered, this, &frmSelectFiles::mnuitmFileScanDir_Click);
     addNamedSeparator(*mnuFile, u"Line1"_s);
     connect(addNamedAction(*mnuFile, u"mnuitmFileExit"_s, u"E&xit"_s, Qt::CTRL | Qt::Key_X), &QAction::triggered, this,
         &frmSelectFiles::mnuitmFileExit_Click);
@@ -324,6 +328,35 @@ void frmSelectFiles::closeEvent(QCloseEvent *event)
 {
     QMainWindow::closeEvent(event);
     m_services.endProgram();
+}
+
+// The dialog opens on the folder the label shows; a chosen folder is listed and
+// remembered for the next start.
+void frmSelectFiles::cmdBrowse_Click()
+{
+    QString start = directoryCaption();
+    if (start.endsWith(u'/') && start != u"/"_s)
+        start.chop(1);
+    if (start.isEmpty())
+        start = withTrailingSlash(QDir::homePath());
+    const QString chosen = BrowseForFolderByPath(start);
+    if (chosen.isEmpty()) {
+        m_state.CurrentDirectory = withTrailingSlash(start);
+        return;
+    }
+    m_state.CurrentDirectory = withTrailingSlash(chosen);
+    ScanFilesFromFolder();
+    WriteSetting(u"StartIn"_s, m_state.CurrentDirectory);
+}
+
+QString frmSelectFiles::BrowseForFolderByPath(const QString &startFolder)
+{
+    return m_services.chooseFolder(this, u"Select a directory to scan for MP3 files."_s, startFolder);
+}
+
+void frmSelectFiles::mnuitmFileScanDir_Click()
+{
+    cmdBrowse_Click();
 }
 
 void frmSelectFiles::cmdRenameAll_Click()

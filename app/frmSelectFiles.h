@@ -48,8 +48,13 @@ public:
     void RebuildFileList();
     // The folder the directory label shows.
     QString directoryCaption() const;
+    // The folder the person picks in the desktop's folder dialog, opened on startFolder;
+    // empty when cancelled.
+    QString BrowseForFolderByPath(const QString &startFolder);
 
 public Q_SLOTS:
+    void cmdBrowse_Click();
+    void mnuitmFileScanDir_Click();
     void FileGrid_Click();
     void FileGrid_DblClick();
     void cboNameChoices_Click();

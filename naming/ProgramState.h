@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 // path with a "/" at its end; an empty path gives "/".
 inline QString withTrailingSlash(const QString &path)
 {
@@ -18,6 +20,8 @@ struct ProgramState
 {
     // At most this many files are listed from one folder.
     static constexpr int MaxListedFiles = 1000;
+    // Add-on links are numbered 1 to 10.
+    static constexpr int AddonCount = 10;
 
     MP3File CurrentFile;
     // The arguments joined by spaces; empty means folder mode for the whole run.
@@ -35,6 +39,9 @@ struct ProgramState
     // Whether the file in hand goes through the tag editor before it is renamed.
     bool ForceTagEdit = false;
     IllegalCharList IllegalChars;
+    // Caption and address prefix of add-on n at index n - 1; empty in argument mode.
+    std::array<QString, AddonCount> AddonNames;
+    std::array<QString, AddonCount> AddonURLs;
 
     bool isArgumentMode() const { return !CommandLine.isEmpty(); }
     QString pathInCurrentDirectory(const QString &name) const { return withTrailingSlash(CurrentDirectory) + name; }

@@ -3,9 +3,11 @@
 #include <QFile>
 #include <QLabel>
 
-AppHarness::AppHarness(const QString &home, const QStringList &arguments)
+AppHarness::AppHarness(const QString &home, const QStringList &arguments, Settings settings)
     : m_previousHome(qgetenv("HOME"))
 {
+    if (settings == Settings::Fresh)
+        m_freshSettings.emplace();
     qputenv("HOME", QFile::encodeName(home));
     auto services = std::make_unique<ScriptedDesktopServices>();
     m_script = services.get();

@@ -4,6 +4,7 @@
 #include "app/frmSelectFiles.h"
 #include "naming/ProgramState.h"
 #include "support/ScriptedDesktopServices.h"
+#include "support/SettingsStore.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 #include <QTableWidget>
 
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -22,9 +24,12 @@ using GridRows = std::vector<std::pair<QString, QString>>;
 class AppHarness
 {
 public:
+    // Which settings store the program sees: an empty one of its own, or the one in use.
+    enum class Settings { Fresh, InUse };
+
     // home stands in for the user's home folder, which folder mode lists, while the
     // harness lives.
-    explicit AppHarness(const QString &home, const QStringList &arguments = {});
+    explicit AppHarness(const QString &home, const QStringList &arguments = {}, Settings settings = Settings::Fresh);
     ~AppHarness();
 
     ScriptedDesktopServices &script() { return *m_script; }
@@ -46,6 +51,7 @@ public:
     QString statusText();
 
 private:
+    std::optional<SettingsStore> m_freshSettings;
     QByteArray m_previousHome;
     ScriptedDesktopServices *m_script = nullptr;
     std::unique_ptr<frmMain> m_startUp;

@@ -1,0 +1,82 @@
+#include "naming/ProgramState.h"
+#include "settings/Addons.h"
+#include "settings/Registry.h"
+#include "support/SettingsStore.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString readStartIn()
+{
+    return ReadRegistryString(RegistryHive::LocalMachine, ProgramKey, u"StartIn"_s, u"default"_s);
+}
+
+} // namespace
+
+// Absent or not plain text reads as the default; text is cut at its first NUL.
+TEST(Registry, ReadsOnlyPlainText)
+{
+    const std::pair<QByteArray, QString> cases[] = {
+        {"", u"default"_s},
+        {"[General]\nStartIn=\n", QString()},
+        {"[General]\nStartIn=/music/\n", u"/music/"_s},
+        {"[General]\nStartIn=/mu\\0sic/\n", u"/mu"_s},
+        {"[General]\nstartin=/music/\n", u"default"_s},
+        {"[General]\nStartIn=/a, /b\n", u"default"_s},
+        {"[General]\nStartIn=@ByteArray(/music/)\n", u"default"_s},
+        {"[General]\nStartIn=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x1)\n", u"default"_s},
+    };
+    const SettingsStore store;
+    for (const auto &[file, expected] : cases) {
+        store.writeFile(file);
+        EXPECT_EQ(readStartIn(), expected) << file.toStdString();
+    }
+}
+
+TEST(Registry, WritesTextThatReadsBackTheSame)
+{
+    const SettingsStore store;
+    WriteSetting(u"StartIn"_s, u"/my music, old/"_s);
+    EXPECT_EQ(store.value(u"StartIn"_s), u"/my music, old/"_s);
+    EXPECT_EQ(readStartIn(), u"/my music, old/"_s);
+
+    WriteRegistryString(RegistryHive::LocalMachine, ProgramKey + u"\\Addons\\3"_s, u"Name"_s, u"Lyrics"_s);
+    EXPECT_EQ(store.value(u"Addons/3/Name"_s), u"Lyrics"_s);
+    EXPECT_EQ(ReadRegistryString(RegistryHive::LocalMachine, u"Sorvane"_s, u"StartIn"_s, u"default"_s), u"default"_s);
+}
+
+TEST(Addons, LoadsTheStartFolderAndTenAddonsByPosition)
+{
+    const SettingsStore store;
+    store.writeFile("[General]\nStartIn=/music/\n[Addons]\n2\\Name=Lyrics\n2\\URL=http://l.example/?q=\n"
+                    "10\\Name=Tenth\n11\\Name=Never\n");
+    ProgramState state;
+    LoadSettings(state);
+    EXPECT_EQ(state.StartInDirectory, u"/music/"_s);
+    EXPECT_EQ(state.AddonNames[1], u"Lyrics"_s);
+    EXPECT_EQ(state.AddonURLs[1], u"http://l.example/?q="_s);
+    EXPECT_EQ(state.AddonNames[9], u"Tenth"_s);
+    EXPECT_EQ(state.AddonNames[0] + state.AddonURLs[0] + state.AddonURLs[9], QString());
+}
+
+TEST(Addons, AddressCarriesArtistAndTitleAsAFormValue)
+{
+    const struct
+    {
+        QString artist, title, words;
+    } cases[] = {
+        {u"The Band"_s, u"My Song"_s, u"The+Band+My+Song"_s},
+        {u" The Band "_s, u"My Song"_s, u"The+Band+My+Song"_s},
+        {QString(), u"My Song"_s, u"+My+Song"_s},
+        {u"The Band"_s, QString(), u"The+Band+"_s},
+        {QString(), QString(), u"+"_s},
+        {u"Simon & Garfunkel"_s, u"The Boxer"_s, u"Simon+%26+Garfunkel+The+Boxer"_s},
+        {u"#%+?="_s, u"a/b:c"_s, u"%23%25%2B%3F%3D+a/b:c"_s},
+        {u"Björk"_s, u"Jóga\t"_s, u"Bj%C3%B6rk+J%C3%B3ga%09"_s},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(AddonAddress(u"http://x.example/s?q="_s, c.artist, c.title), u"http://x.example/s?q="_s + c.words);
+}
