@@ -10,6 +10,8 @@ int main(int argc, char *argv[])
     // A file-size limit must make a tag write fail and be undone, not kill the program.
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication application(argc, argv);
+    // Ties the window to its menu entry and icon on desktops that go by it (Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.example.kestova.Sorvane"));
     frmMain startUp(std::make_unique<QtDesktopServices>(), QApplication::arguments().mid(1));
     startUp.Form_Load();
     return QApplication::exec();
