@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
+#include <QHash>
 
 #include <deque>
 #include <functional>
@@ -176,4 +178,44 @@ TEST_F(RenameRunTest, EmptyListEndsTheProgram)
     run();
     EXPECT_EQ(window.titles, (QStringList {kConfirm, u"Unable to Proceed"_s}));
     EXPECT_TRUE(window.ended);
+}
+
+// A thousand files, many heading for one name, some only changing case, some gone since
+// the listing: afterwards every file that was there is there once, under its old name or
+// the one the run gave it, and nothing else is in the folder.
+TEST_F(RenameRunTest, KeepsEveryFileThroughCollisionsCaseChangesAndVanishedFiles)
+{
+    constexpr int files = 1000;
+    QStringList names;
+    QHash<QByteArray, std::pair<QString, QString>> expected; // marker: old name, new name
+    for (int i = 0; i < files; ++i) {
+        const QByteArray artist = "band " + QByteArray::number(i % 100);
+        const QByteArray title = "song " + QByteArray::number(i % 100);
+        // A few files are named as their tag would name them, but in lower case.
+        const QString name = i < 100 && i % 10 == 0 ? QString::fromLatin1(artist + " - " + title + ".mp3")
+                                         : u"track%1.mp3"_s.arg(i, 4, 10, QChar(u'0'));
+        const QByteArray marker = "file " + QByteArray::number(i) + ';';
+        folder.write(name, marker + taggedAudio(title, artist));
+        names.append(name);
+        expected.insert(marker, {name, QString::fromLatin1("Band " + QByteArray::number(i % 100) + " - Song "
+                                                           + QByteArray::number(i % 100) + ".mp3")});
+    }
+    for (int i = 3; i < files; i += 7) {
+        QFile::remove(folder.path(names[i]));
+        expected.remove("file " + QByteArray::number(i) + ';');
+    }
+    list(names);
+    window.answers = {MessageAnswer::Yes, MessageAnswer::No};
+    run();
+
+    const QStringList left = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
+    EXPECT_EQ(left.size(), expected.size());
+    for (const QString &name : left) {
+        const QByteArray contents = folder.read(name);
+        const QByteArray marker = contents.left(contents.indexOf(';') + 1);
+        ASSERT_TRUE(expected.contains(marker)) << name.toStdString();
+        const auto [oldName, newName] = expected.take(marker);
+        EXPECT_TRUE(name == oldName || name == newName) << name.toStdString();
+    }
+    EXPECT_TRUE(expected.isEmpty());
 }
