@@ -1,11 +1,13 @@
 #!/bin/sh
-# Builds Sorvane and then runs it ("./build.sh run") or its tests ("./build.sh test").
-# Installs the Debian packages it needs first, with sudo when not run as root.
+# Builds Sorvane and then runs it ("./build.sh run") or every test ("./build.sh test"):
+# the suite, then the suite again under AddressSanitizer and UndefinedBehaviorSanitizer
+# together with the fuzz targets. Installs the Debian packages it needs first, with sudo
+# when not run as root.
 set -eu
 cd "$(dirname "$0")"
 
-packages="cmake make g++ qt6-base-dev libgtest-dev python3-mutagen"
-build_dir=build
+packages="cmake make g++ clang libclang-rt-14-dev qt6-base-dev libgtest-dev python3-mutagen
+          desktop-file-utils appstream"
 
 install_missing_packages() {
     missing=""
@@ -21,22 +23,32 @@ install_missing_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends $missing
 }
 
+# build FOLDER [CMAKE OPTIONS...]
 build() {
-    cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    cmake --build "$build_dir" --parallel "$(nproc)"
+    folder=$1
+    shift
+    cmake -S . -B "$folder" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    cmake --build "$folder" --parallel "$(nproc)"
+}
+
+run_tests() {
+    ctest --test-dir "$1" --output-on-failure --parallel "$(nproc)"
 }
 
 case "${1:-}" in
 run)
     install_missing_packages
-    build
+    build build
     shift
-    exec "$build_dir/app/sorvane" "$@"
+    exec build/app/sorvane "$@"
     ;;
 test)
     install_missing_packages
-    build
-    ctest --test-dir "$build_dir" --output-on-failure --parallel "$(nproc)"
+    build build
+    run_tests build
+    build build-sanitize -DCMAKE_CXX_COMPILER=clang++ -DSORVANE_SANITIZE=ON -DSORVANE_FUZZ=ON
+    export UBSAN_OPTIONS=print_stacktrace=1
+    run_tests build-sanitize
     ;;
 *)
     echo "usage: $0 run [files...] | test" >&2
