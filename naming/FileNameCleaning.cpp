@@ -3,6 +3,8 @@
 #include "track/MP3File.h"
 #include "track/SpaceTrim.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 void FillIllegalChars(IllegalCharList &illegalChars)
@@ -12,18 +14,24 @@ void FillIllegalChars(IllegalCharList &illegalChars)
 
 QString CleanFileNamePart(const QString &text, const IllegalCharList &illegalChars)
 {
-    QString part = trimSpaces(QString(text).remove(u"\r\n"_s));
-    part.remove(QChar(u'\0'));
-    for (const QString &illegal : illegalChars) {
-        if (!illegal.isEmpty())
-            part.replace(illegal, u" "_s);
+    const QString trimmed = trimSpaces(text.contains(u"\r\n"_s) ? QString(text).remove(u"\r\n"_s) : text);
+    // One pass: every entry of the list is a single character.
+    const auto isIllegal = [&illegalChars](QChar c) {
+        return std::any_of(illegalChars.begin(), illegalChars.end(),
+            [c](const QString &illegal) { return illegal.size() == 1 && illegal[0] == c; });
+    };
+    QString part;
+    part.reserve(trimmed.size());
+    for (const QChar c : trimmed) {
+        if (c != u'\0')
+            part.append(isIllegal(c) ? QChar(u' ') : c);
     }
     return part;
 }
 
 QString CleanTagField(const QString &value, MP3File &file, const IllegalCharList &illegalChars)
 {
-    const bool blank = QString(value).remove(QChar(u'\0')).isEmpty();
+    const bool blank = std::all_of(value.begin(), value.end(), [](QChar c) { return c == u'\0'; });
     if (!file.IsMissingTags() && blank) {
         file.setIsMissingTags(true);
         return {};

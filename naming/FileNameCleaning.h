@@ -6,8 +6,9 @@
 
 class MP3File;
 
-// The characters a file name may not contain, each replaced by a space when a name part is
-// cleaned. Empty until FillIllegalChars fills it; an empty entry replaces nothing.
+// The characters a file name may not contain, one to an entry, each replaced by a space when
+// a name part is cleaned. Empty until FillIllegalChars fills it; an empty entry replaces
+// nothing.
 using IllegalCharList = std::array<QString, 9>;
 
 void FillIllegalChars(IllegalCharList &illegalChars);

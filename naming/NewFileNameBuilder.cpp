@@ -4,8 +4,6 @@
 #include "naming/ProperCase.h"
 #include "track/MP3File.h"
 
-#include <QStringList>
-
 #include <array>
 
 using namespace Qt::StringLiterals;
@@ -41,10 +39,9 @@ QString BuildNewFileName(MP3File &file, int conventionIndex, const IllegalCharLi
         parts[size_t(needed.field)] = ProperCase(needed.guarded && wasMarked ? value : cleaned);
     }
 
-    QStringList laidOut;
-    for (const NameField field : convention.layout)
-        laidOut.append(parts[size_t(field)]);
-    QString name = laidOut.join(u" - "_s);
+    QString name;
+    for (size_t i = 0; i < convention.layout.size(); ++i)
+        name += (i > 0 ? u" - "_s : QString()) + parts[size_t(convention.layout[i])];
 
     // The year never marks a file, but it still goes through the cleaning: a crafted year
     // such as "../x" must not move the file out of its folder.

@@ -35,6 +35,8 @@ RegularFile RegularFile::open(const QString &path, Access access)
         // A file nobody may write is read-only to us too, also when root could write it.
         file.m_error = EACCES;
         file.close();
+    } else {
+        file.m_size = info.st_size;
     }
     return file;
 }
@@ -42,6 +44,7 @@ RegularFile RegularFile::open(const QString &path, Access access)
 RegularFile::RegularFile(RegularFile &&other) noexcept
     : m_fd(std::exchange(other.m_fd, -1))
     , m_error(other.m_error)
+    , m_size(other.m_size)
 { }
 
 RegularFile &RegularFile::operator=(RegularFile &&other) noexcept
@@ -50,6 +53,7 @@ RegularFile &RegularFile::operator=(RegularFile &&other) noexcept
         close();
         m_fd = std::exchange(other.m_fd, -1);
         m_error = other.m_error;
+        m_size = other.m_size;
     }
     return *this;
 }
@@ -63,18 +67,6 @@ bool RegularFile::fail()
 {
     m_error = errno;
     return false;
-}
-
-qint64 RegularFile::size()
-{
-    struct stat info
-    {
-    };
-    if (::fstat(m_fd, &info) != 0) {
-        m_error = errno;
-        return -1;
-    }
-    return info.st_size;
 }
 
 QByteArray RegularFile::readAt(qint64 offset, qint64 length)

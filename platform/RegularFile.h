@@ -25,8 +25,8 @@ public:
     bool isOpen() const { return m_fd >= 0; }
     int error() const { return m_error; }
 
-    // -1 on failure.
-    qint64 size();
+    // The size the file had when it was opened.
+    qint64 size() const { return m_size; }
     // Exactly length bytes from offset, or an empty array on failure or a short file.
     QByteArray readAt(qint64 offset, qint64 length);
     // Writes all of data at offset, resuming after short writes.
@@ -42,4 +42,5 @@ private:
 
     int m_fd = -1;
     int m_error = 0;
+    qint64 m_size = 0;
 };

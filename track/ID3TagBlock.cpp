@@ -43,7 +43,7 @@ std::optional<ID3TagBlock> ID3TagBlock::fromBytes(QByteArrayView bytes)
 
 QString ID3TagBlock::text(Field field) const
 {
-    return QString::fromLatin1(m_bytes.sliced(field.offset, field.width));
+    return QString::fromLatin1(QByteArrayView(m_bytes).sliced(field.offset, field.width));
 }
 
 void ID3TagBlock::setText(Field field, const QString &text)

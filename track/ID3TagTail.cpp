@@ -21,8 +21,6 @@ std::optional<ID3TagTail> readID3TagTail(RegularFile &file)
 {
     ID3TagTail tail;
     tail.fileSize = file.size();
-    if (tail.fileSize < 0)
-        return std::nullopt;
     const qint64 length = std::min<qint64>(tail.fileSize, ID3TagTail::Size);
     if (length > 0) {
         tail.bytes = file.readAt(tail.fileSize - length, length);

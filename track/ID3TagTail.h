@@ -23,5 +23,5 @@ struct ID3TagTail
     QByteArrayView block() const;
 };
 
-// Nothing when the file's size or bytes cannot be read.
+// Nothing when the file's last bytes cannot be read.
 std::optional<ID3TagTail> readID3TagTail(RegularFile &file);

@@ -2,18 +2,29 @@
 
 #include "track/SpaceTrim.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// A track number or a year: plain digits with an optional sign and one decimal point.
+// A track number or a year: plain digits with an optional sign and one decimal point,
+// spaces at the ends ignored.
 bool isNumeric(const QString &part)
 {
-    static const QRegularExpression number(u"^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)$"_s);
-    return number.match(trimSpaces(part)).hasMatch();
+    const QString number = trimSpaces(part);
+    qsizetype i = number.startsWith(u'+') || number.startsWith(u'-') ? 1 : 0;
+    bool digits = false;
+    bool point = false;
+    for (; i < number.size(); ++i) {
+        if (number[i] >= u'0' && number[i] <= u'9')
+            digits = true;
+        else if (number[i] == u'.' && !point)
+            point = true;
+        else
+            return false;
+    }
+    return digits;
 }
 
 // The file's name without folder and extension: "/a/b.c.mp3" gives "b.c". A name
@@ -72,7 +83,11 @@ bool hasTwoSlashes(const QString &path)
 
 int CountSeparators(const QString &text, const QString &separator)
 {
-    return text.isEmpty() ? 0 : int(text.split(separator).size() - 1);
+    int count = 0;
+    for (qsizetype at = text.indexOf(separator); at >= 0 && !separator.isEmpty();
+         at = text.indexOf(separator, at + separator.size()))
+        ++count;
+    return count;
 }
 
 QString FoldFolderIntoName(const QString &path)
