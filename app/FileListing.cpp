@@ -2,6 +2,7 @@
 
 #include "app/frmSelectFiles.h"
 
+#include "app/FileGridModel.h"
 #include "naming/NamingConventions.h"
 #include "naming/NewFileNameBuilder.h"
 #include "naming/ProgramState.h"
@@ -11,7 +12,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
-#include <QTableWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -49,17 +49,17 @@ void frmSelectFiles::ScanFilesFromFolder()
     // Draw the text and the pointer; no user input, so no second listing starts under this one.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
+    // The rows reach the grid together: one update of the view instead of one per file.
+    std::vector<FileGridModel::Row> rows;
     m_state.FileNames.clear();
     for (const QString &name : tooMany ? QStringList() : names) {
         if (!ComputeNewFileName(name))
             continue; // unreadable or gone: not listed, and not renamed either
-        const int row = int(m_state.FileNames.size());
-        AddFileRow(row, name);
-        ShowNewFileName(row);
+        rows.push_back({name, m_state.CurrentFile.NewFileName()});
         m_state.FileNames.append(name);
     }
     m_state.FileCount = int(m_state.FileNames.size());
-    FileGrid->setRowCount(m_state.FileCount);
+    m_fileRows->setRows(std::move(rows));
     // A listing leaves no file in hand.
     m_state.CurrentFile.setFileName(QString());
     setBusy(false);
@@ -83,8 +83,7 @@ bool frmSelectFiles::ScanFilesFromArgs(const QString &name)
 void frmSelectFiles::clearFileList()
 {
     m_state.FileCount = 0;
-    FileGrid->clearContents();
-    FileGrid->setRowCount(0);
+    m_fileRows->setRows({});
 }
 
 void frmSelectFiles::rebuildFromArguments()
@@ -128,13 +127,12 @@ bool frmSelectFiles::ComputeNewFileName(const QString &name)
 
 void frmSelectFiles::AddFileRow(int row, const QString &name)
 {
-    FileGrid->insertRow(row);
-    FileGrid->setItem(row, 0, new QTableWidgetItem(name));
+    m_fileRows->insertFile(row, name);
 }
 
 void frmSelectFiles::ShowNewFileName(int row)
 {
-    FileGrid->setItem(row, 1, new QTableWidgetItem(m_state.CurrentFile.NewFileName()));
+    m_fileRows->setNewName(row, m_state.CurrentFile.NewFileName());
 }
 
 QString frmSelectFiles::directoryCaption() const

@@ -1,5 +1,6 @@
 #include "app/frmSelectFiles.h"
 
+#include "app/FileGridModel.h"
 #include "app/NamedActions.h"
 #include "app/ProductInfo.h"
 #include "app/ShellActions.h"
@@ -22,7 +23,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolTip>
 
 #include <cmath>
@@ -72,6 +73,7 @@ QPushButton *createButton(
 frmSelectFiles::frmSelectFiles(ProgramState &state, DesktopServices &services)
     : m_state(state)
     , m_services(services)
+    , m_fileRows(new FileGridModel(this))
 {
     setObjectName(u"frmSelectFiles"_s);
     createControls();
@@ -123,9 +125,9 @@ void frmSelectFiles::createControls()
     lblCurrDirectory->setFont(underlined);
     lblCurrDirectory->setCursor(Qt::PointingHandCursor);
 
-    FileGrid = new QTableWidget(0, 2, area);
+    FileGrid = new QTableView(area);
     FileGrid->setObjectName(u"FileGrid"_s);
-    FileGrid->setHorizontalHeaderLabels({u"Current Filename"_s, u"New Filename"_s});
+    FileGrid->setModel(m_fileRows);
     FileGrid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     FileGrid->horizontalHeader()->setSectionsClickable(false);
     FileGrid->verticalHeader()->hide();
@@ -135,8 +137,8 @@ void frmSelectFiles::createControls()
     FileGrid->setWordWrap(false);
     FileGrid->setTabKeyNavigation(false); // Tab moves on to the next control
     FileGrid->setMouseTracking(true);
-    connect(FileGrid, &QTableWidget::cellClicked, this, &frmSelectFiles::FileGrid_Click);
-    connect(FileGrid, &QTableWidget::cellDoubleClicked, this, &frmSelectFiles::FileGrid_DblClick);
+    connect(FileGrid, &QTableView::clicked, this, &frmSelectFiles::FileGrid_Click);
+    connect(FileGrid, &QTableView::doubleClicked, this, &frmSelectFiles::FileGrid_DblClick);
 
     // The resize layout, the label's clicks and the grid's mouse go through eventFilter.
     for (QObject *watched : {static_cast<QObject *>(area), static_cast<QObject *>(lblCurrDirectory),
@@ -206,7 +208,7 @@ void frmSelectFiles::Form_Load()
 void frmSelectFiles::InitializeGrid()
 {
     m_state.FileCount = 0;
-    FileGrid->clearContents();
+    m_fileRows->clearCells();
     SetScanDirectory(m_state.CurrentDirectory);
 }
 
@@ -230,10 +232,10 @@ void frmSelectFiles::Form_Resize()
 
 bool frmSelectFiles::loadCurrentRow()
 {
-    const QTableWidgetItem *name = FileGrid->item(FileGrid->currentRow(), 0);
-    if (!name)
+    const QString name = m_fileRows->currentName(FileGrid->currentIndex().row());
+    if (name.isEmpty())
         return false;
-    m_state.CurrentFile.setFileName(m_state.pathInCurrentDirectory(name->text()));
+    m_state.CurrentFile.setFileName(m_state.pathInCurrentDirectory(name));
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include <memory>
 
 class DesktopServices;
+class FileGridModel;
 class frmEditID3Tags;
 struct ProgramState;
 class QCheckBox;
@@ -14,7 +15,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 
 // The main window: the listed folder, the naming convention, the grid of present and
 // proposed names, the rename button and the status bar. Closing it ends the program.
@@ -107,6 +108,7 @@ private:
 
     ProgramState &m_state;
     DesktopServices &m_services;
+    FileGridModel *const m_fileRows;
 
     QGroupBox *fraScanBox = nullptr;
     QPushButton *cmdBrowse = nullptr;
@@ -117,7 +119,7 @@ private:
     QPushButton *cmdRenameAll = nullptr;
     QLabel *lblCurrDirectoryLabel = nullptr;
     QLabel *lblCurrDirectory = nullptr;
-    QTableWidget *FileGrid = nullptr;
+    QTableView *FileGrid = nullptr;
     QLabel *statusPanel1 = nullptr;
     QLabel *statusPanel2 = nullptr;
     std::unique_ptr<frmEditID3Tags> m_tagEditor;

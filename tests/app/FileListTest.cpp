@@ -51,13 +51,13 @@ TEST(FileList, ListsAThousandFilesButNotOneMore)
         home.write(u"%1.mp3"_s.arg(i, 4, 10, QChar(u'0')), QByteArray());
     {
         AppHarness app(home.path());
-        EXPECT_EQ(app.grid().rowCount(), 1000);
+        EXPECT_EQ(app.rowCount(), 1000);
         EXPECT_EQ(app.state().FileNames.size(), 1000);
         EXPECT_EQ(app.statusText(), u"1000 files listed."_s);
     }
     home.write(u"1000.mp3"_s, QByteArray());
     AppHarness app(home.path());
-    EXPECT_EQ(app.grid().rowCount(), 0);
+    EXPECT_EQ(app.rowCount(), 0);
     EXPECT_EQ(app.state().FileCount, 0);
     EXPECT_TRUE(app.state().FileNames.isEmpty());
     EXPECT_EQ(app.statusText(), u"More than 1000 MP3 files in this directory; none listed."_s);
@@ -140,6 +140,6 @@ TEST(FileList, FolderThatDoesNotExistListsAsEmpty)
     AppHarness app(home.path());
     app.window().SetScanDirectory(home.path(u"gone"_s));
     EXPECT_EQ(app.state().CurrentDirectory, home.path(u"gone/"_s));
-    EXPECT_EQ(app.grid().rowCount(), 0);
+    EXPECT_EQ(app.rowCount(), 0);
     EXPECT_EQ(app.statusText(), u"0 files listed."_s);
 }

@@ -76,7 +76,7 @@ TEST(FolderDialog, OpensOnTheLabelsFolderAndListsAndRemembersWhatIsChosen)
         EXPECT_EQ(app.script().folderDialogStarts, std::vector<QString> {c.dialogStart});
         EXPECT_EQ(app.state().CurrentDirectory, c.currentDirectory);
         const bool listed = !c.choice.isEmpty();
-        EXPECT_EQ(app.grid().rowCount(), listed ? 1 : 0);
+        EXPECT_EQ(app.rowCount(), listed ? 1 : 0);
         EXPECT_EQ(store.value(u"StartIn"_s).toString(), listed ? chosen.path() : QString());
     }
 }
@@ -96,7 +96,7 @@ TEST(Addons, ShowNamedAddonsAndOpenTheirAddressForTheFileInHand)
     EXPECT_TRUE(app.startUp().gridMenu().actions().indexOf(shown[0])
         > app.startUp().gridMenu().actions().indexOf(app.startUp().gridMenu().findChild<QAction *>(u"Line2"_s)));
 
-    app.grid().setCurrentCell(0, 0);
+    app.setCurrentRow(0);
     app.window().FileGrid_Click();
     shown[0]->trigger();
     shown[1]->trigger();

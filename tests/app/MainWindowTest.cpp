@@ -76,7 +76,7 @@ TEST_F(MainWindow, RightClickOpensTheGridMenuWithoutChangingTheFileInHand)
     clickRow(0);
     QTest::mouseClick(app.grid().viewport(), Qt::RightButton, {}, rowCentre(1));
     EXPECT_TRUE(app.startUp().gridMenu().isVisible());
-    EXPECT_EQ(app.grid().currentRow(), 0);
+    EXPECT_EQ(app.grid().currentIndex().row(), 0);
     EXPECT_EQ(app.state().CurrentFile.FileName(), home.path(u"a song.mp3"_s));
     app.startUp().gridMenu().hide();
 }
@@ -138,7 +138,7 @@ TEST_F(MainWindow, ShortcutsWorkFromAnywhereInTheWindow)
     home.write(u"c.mp3"_s, taggedAudio("Third", "Band", "", ""));
     app.control<QWidget>(u"cboNameChoices").setFocus();
     QTest::keyClick(&app.window(), Qt::Key_F5);
-    EXPECT_EQ(app.grid().rowCount(), 3);
+    EXPECT_EQ(app.rowCount(), 3);
 
     app.script().folderChoices = {QString()};
     QTest::keyClick(&app.grid(), Qt::Key_S, Qt::ControlModifier);

@@ -74,7 +74,7 @@ TEST(RenameAllFiles, EditorOpensOnTheFileInHandNotTheRowClickedLast)
     home.write(u"z.mp3"_s, taggedAudio("Clicked", "Other"));
     AppHarness app(home.path());
     app.window().FileGrid_Click(); // no current row yet: nothing happens
-    app.grid().setCurrentCell(1, 0);
+    app.setCurrentRow(1);
     app.window().FileGrid_Click();
     app.script().answers = {MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::Yes};
     app.script().dialogSteps = {[](QDialog &editor) {

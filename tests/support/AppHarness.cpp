@@ -24,14 +24,9 @@ AppHarness::~AppHarness()
 GridRows AppHarness::rows()
 {
     GridRows rows;
-    const QTableWidget &fileGrid = grid();
-    for (int row = 0; row < fileGrid.rowCount(); ++row) {
-        const auto text = [&](int column) {
-            const QTableWidgetItem *item = fileGrid.item(row, column);
-            return item ? item->text() : QString();
-        };
-        rows.emplace_back(text(0), text(1));
-    }
+    const QAbstractItemModel &model = *grid().model();
+    for (int row = 0; row < model.rowCount(); ++row)
+        rows.emplace_back(model.index(row, 0).data().toString(), model.index(row, 1).data().toString());
     return rows;
 }
 

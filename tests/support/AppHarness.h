@@ -11,7 +11,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <QTableWidget>
+#include <QTableView>
 
 #include <memory>
 #include <optional>
@@ -36,7 +36,9 @@ public:
     frmMain &startUp() { return *m_startUp; }
     ProgramState &state() { return m_startUp->state(); }
     frmSelectFiles &window() { return m_startUp->mainWindow(); }
-    QTableWidget &grid() { return control<QTableWidget>(u"FileGrid"); }
+    QTableView &grid() { return control<QTableView>(u"FileGrid"); }
+    int rowCount() { return grid().model()->rowCount(); }
+    void setCurrentRow(int row) { grid().setCurrentIndex(grid().model()->index(row, 0)); }
 
     template <typename Widget> Widget &control(QStringView name)
     {
