@@ -1,7 +1,7 @@
 #!/bin/sh
-# Builds Sorvane and then runs it ("./build.sh run") or every test ("./build.sh test"):
-# the suite, then the suite again under AddressSanitizer and UndefinedBehaviorSanitizer
-# together with the fuzz targets. Installs the Debian packages it needs first, with sudo
+# Builds Sorvane and then runs it ("./build.sh run"), every test ("./build.sh test": the
+# suite, then the suite again under AddressSanitizer and UndefinedBehaviorSanitizer together
+# with the fuzz targets) or the benchmark ("./build.sh bench"). Installs the Debian packages it needs first, with sudo
 # when not run as root.
 set -eu
 cd "$(dirname "$0")"
@@ -50,8 +50,13 @@ test)
     export UBSAN_OPTIONS=print_stacktrace=1
     run_tests build-sanitize
     ;;
+bench)
+    install_missing_packages
+    build build
+    build/bench/sorvane_bench
+    ;;
 *)
-    echo "usage: $0 run [files...] | test" >&2
+    echo "usage: $0 run [files...] | test | bench" >&2
     exit 2
     ;;
 esac
