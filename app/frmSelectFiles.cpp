@@ -6,6 +6,7 @@
 #include "app/ShellActions.h"
 #include "app/TrackSummary.h"
 #include "app/Twips.h"
+#include "app/WidgetLook.h"
 #include "editor/frmEditID3Tags.h"
 #include "naming/ProgramState.h"
 #include "platform/DesktopServices.h"
@@ -40,19 +41,11 @@ template <typename Widget> Widget *createNamed(QWidget *parent, const QString &n
     return widget;
 }
 
-// The desktop's font may be wider than the one the measures were made for: a control
-// grows to show its whole caption.
-void widenToFitText(QWidget *widget)
-{
-    widget->resize(std::max(widget->width(), widget->sizeHint().width()), widget->height());
-}
-
 QGroupBox *createFrame(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
 {
     auto *frame = createNamed<QGroupBox>(parent, name, geometry);
     frame->setTitle(caption);
-    // Bold for the caption only: a style sheet font does not pass on to the frame's controls.
-    frame->setStyleSheet(u"QGroupBox { font-weight: bold; }"_s);
+    showCaptionBold(*frame);
     return frame;
 }
 
@@ -64,7 +57,7 @@ QPushButton *createButton(
     button->setToolTip(toolTip);
     // Enter presses the focused button, as in a dialog.
     button->setAutoDefault(true);
-    widenToFitText(button);
+    widenToFitText(*button);
     return button;
 }
 
@@ -100,7 +93,7 @@ void frmSelectFiles::createControls()
     connect(cboNameChoices, &QComboBox::activated, this, &frmSelectFiles::cboNameChoices_Click);
     chkForceTagEdit = createNamed<QCheckBox>(fraNameFormat, u"chkForceTagEdit"_s, twipsRect(2895, 345, 1395, 300));
     chkForceTagEdit->setText(u"&Force Tag Edit"_s);
-    widenToFitText(chkForceTagEdit);
+    widenToFitText(*chkForceTagEdit);
     chkForceTagEdit->setToolTip(u"Setting this checkbox will force an automatic re-tagging of the ID3 tags for all "
                                 "files listed in the grid below."_s);
 
@@ -117,13 +110,7 @@ void frmSelectFiles::createControls()
     lblCurrDirectory->move(
         std::max(lblCurrDirectory->x(), lblCurrDirectoryLabel->geometry().right() + 6), lblCurrDirectory->y());
     lblCurrDirectory->setToolTip(u"Explore the contents of this directory."_s);
-    QPalette linkColours = lblCurrDirectory->palette();
-    linkColours.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    lblCurrDirectory->setPalette(linkColours);
-    QFont underlined = lblCurrDirectory->font();
-    underlined.setUnderline(true);
-    lblCurrDirectory->setFont(underlined);
-    lblCurrDirectory->setCursor(Qt::PointingHandCursor);
+    showAsLink(*lblCurrDirectory);
 
     FileGrid = new QTableView(area);
     FileGrid->setObjectName(u"FileGrid"_s);

@@ -2,6 +2,7 @@
 
 #include "app/ShellActions.h"
 #include "app/Twips.h"
+#include "app/WidgetLook.h"
 #include "naming/ProgramState.h"
 #include "platform/DesktopServices.h"
 #include "platform/FileLookup.h"
@@ -45,7 +46,7 @@ QPushButton *createButton(QWidget *parent, const QString &name, const QString &c
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setGeometry(geometry);
-    button->resize(std::max(button->width(), button->sizeHint().width()), button->height());
+    widenToFitText(*button);
     return button;
 }
 
@@ -77,7 +78,7 @@ void frmEditID3Tags::createControls()
     auto *Frame1 = new QGroupBox(u"MP3 Information"_s, this);
     Frame1->setObjectName(u"Frame1"_s);
     Frame1->setGeometry(twipsRect(75, 735, 5790, 3450));
-    Frame1->setStyleSheet(u"QGroupBox { font-weight: bold; }"_s);
+    showCaptionBold(*Frame1);
 
     txtArtist = createTextBox(Frame1, u"txtArtist"_s, 30, twipsRect(1650, 465, 3150, 285));
     txtSongTitle = createTextBox(Frame1, u"txtSongTitle"_s, 30, twipsRect(1650, 900, 3150, 285));
@@ -97,13 +98,7 @@ void frmEditID3Tags::createControls()
     createLabel(this, u"Label6"_s, u"Enter the ID3 tag information for the file: "_s, twipsRect(105, 90, 2940, 225));
     lblCurrentFile = createLabel(this, u"lblCurrentFile"_s, u"/MP3 Files/Song1.mp3"_s, twipsRect(105, 315, 1800, 195));
     lblCurrentFile->setToolTip(u"Click to preview file"_s);
-    QPalette linkColours = lblCurrentFile->palette();
-    linkColours.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    lblCurrentFile->setPalette(linkColours);
-    QFont underlined = lblCurrentFile->font();
-    underlined.setUnderline(true);
-    lblCurrentFile->setFont(underlined);
-    lblCurrentFile->setCursor(Qt::PointingHandCursor);
+    showAsLink(*lblCurrentFile);
     lblCurrentFile->installEventFilter(this);
 
     createLabel(Frame1, u"Label5"_s, u"Genre"_s, twipsRect(570, 2295, 435, 195));

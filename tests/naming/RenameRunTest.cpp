@@ -193,12 +193,14 @@ TEST_F(RenameRunTest, KeepsEveryFileThroughCollisionsCaseChangesAndVanishedFiles
         const QByteArray title = "song " + QByteArray::number(i % 100);
         // A few files are named as their tag would name them, but in lower case.
         const QString name = i < 100 && i % 10 == 0 ? QString::fromLatin1(artist + " - " + title + ".mp3")
-                                         : u"track%1.mp3"_s.arg(i, 4, 10, QChar(u'0'));
+                                                    : u"track%1.mp3"_s.arg(i, 4, 10, QChar(u'0'));
         const QByteArray marker = "file " + QByteArray::number(i) + ';';
         folder.write(name, marker + taggedAudio(title, artist));
         names.append(name);
-        expected.insert(marker, {name, QString::fromLatin1("Band " + QByteArray::number(i % 100) + " - Song "
-                                                           + QByteArray::number(i % 100) + ".mp3")});
+        expected.insert(marker,
+            {name,
+                QString::fromLatin1(
+                    "Band " + QByteArray::number(i % 100) + " - Song " + QByteArray::number(i % 100) + ".mp3")});
     }
     for (int i = 3; i < files; i += 7) {
         QFile::remove(folder.path(names[i]));

@@ -1,4 +1,3 @@
-#include "naming/ProgramState.h"
 #include "settings/Addons.h"
 #include "settings/Registry.h"
 #include "support/SettingsStore.h"
@@ -46,20 +45,6 @@ TEST(Registry, WritesTextThatReadsBackTheSame)
     WriteRegistryString(RegistryHive::LocalMachine, ProgramKey + u"\\Addons\\3"_s, u"Name"_s, u"Lyrics"_s);
     EXPECT_EQ(store.value(u"Addons/3/Name"_s), u"Lyrics"_s);
     EXPECT_EQ(ReadRegistryString(RegistryHive::LocalMachine, u"Sorvane"_s, u"StartIn"_s, u"default"_s), u"default"_s);
-}
-
-TEST(Addons, LoadsTheStartFolderAndTenAddonsByPosition)
-{
-    const SettingsStore store;
-    store.writeFile("[General]\nStartIn=/music/\n[Addons]\n2\\Name=Lyrics\n2\\URL=http://l.example/?q=\n"
-                    "10\\Name=Tenth\n11\\Name=Never\n");
-    ProgramState state;
-    LoadSettings(state);
-    EXPECT_EQ(state.StartInDirectory, u"/music/"_s);
-    EXPECT_EQ(state.AddonNames[1], u"Lyrics"_s);
-    EXPECT_EQ(state.AddonURLs[1], u"http://l.example/?q="_s);
-    EXPECT_EQ(state.AddonNames[9], u"Tenth"_s);
-    EXPECT_EQ(state.AddonNames[0] + state.AddonURLs[0] + state.AddonURLs[9], QString());
 }
 
 TEST(Addons, AddressCarriesArtistAndTitleAsAFormValue)

@@ -30,28 +30,14 @@ TEST(MP3File, ReadsTheTagBlockAndTrimsSpacesOnly)
     EXPECT_EQ(file.Genre(), QString());
 }
 
+// Too short for a block, or a "TAG" that belongs to an APEv2 marker: the name tells.
 TEST(MP3File, GuessesFromTheNameWhenTheFileHasNoBlock)
 {
-    QByteArray lowerCaseTag = tagBlockBytes("Tagged", "", "", "", "", 0);
-    lowerCaseTag.replace(0, 3, "tag");
-    const QByteArray apeFooter = "APETAGEX" + audioBytes(123); // its "TAG" 128 bytes from the end
-    const struct
-    {
-        const char *what;
-        QByteArray contents;
-    } cases[] = {
-        {"100-byte file", audioBytes(100)}, // too short to hold a block
-        {"lower-case tag", audioBytes(500) + lowerCaseTag},
-        {"APEv2 footer", audioBytes(500) + apeFooter},
-    };
-    for (const auto &c : cases) {
+    for (const QByteArray &contents : {audioBytes(100), audioBytes(500) + "APETAGEX" + audioBytes(123)}) {
         TempFolder folder;
-        const QString path = folder.write(u"Band - 01 - Song.mp3"_s, c.contents);
         MP3File file;
-        EXPECT_TRUE(file.setFileName(path)) << c.what;
-        EXPECT_EQ(file.Title(), u"Song"_s) << c.what;
-        EXPECT_EQ(file.Artist(), u"Band"_s) << c.what;
-        EXPECT_EQ(file.Genre(), QString()) << c.what;
+        EXPECT_TRUE(file.setFileName(folder.write(u"Band - 01 - Song.mp3"_s, contents)));
+        EXPECT_EQ(file.Title() + u'|' + file.Artist() + u'|' + file.Genre(), u"Song|Band|"_s);
     }
 }
 

@@ -1,0 +1,17 @@
+#pragma once
+
+class QGroupBox;
+class QLabel;
+class QWidget;
+
+// The program's few looks of its own, shared by its windows.
+
+// Blue, underlined text with the hand pointer: a label that acts when clicked.
+void showAsLink(QLabel &label);
+
+// A frame whose caption is bold while its controls keep the normal font.
+void showCaptionBold(QGroupBox &frame);
+
+// The desktop's font may be wider than the one the layout was made for: a control grows to
+// show its whole caption.
+void widenToFitText(QWidget &widget);
