@@ -3,7 +3,6 @@
 
 #include <QComboBox>
 #include <QFile>
-#include <QTimer>
 
 #include <unistd.h>
 
@@ -98,48 +97,4 @@ TEST(FileList, ConventionChangeRebuildsEveryProposedName)
     selectConvention(argumentMode, 2);
     EXPECT_EQ(argumentMode.rows(), (GridRows {{u"a.mp3"_s, u"One - Band.mp3"_s}, {u"b.mp3"_s, u"Two - Group.mp3"_s}}));
     EXPECT_EQ(argumentMode.state().FileCount, 2);
-}
-
-TEST(FileList, RefreshListsWhatTheFolderHoldsNow)
-{
-    TempFolder home;
-    home.write(u"a.mp3"_s, taggedAudio("One", "Band"));
-    AppHarness app(home.path());
-    home.write(u"b.mp3"_s, taggedAudio("Two", "Band"));
-    QFile::remove(home.path(u"a.mp3"_s));
-
-    app.window().ScanFilesFromFolder();
-    EXPECT_EQ(app.rows(), (GridRows {{u"b.mp3"_s, u"Band - Two.mp3"_s}}));
-    EXPECT_EQ(app.statusText(), u"1 files listed."_s);
-}
-
-TEST(FileList, ShowsTheBusyPointerAndItsTextWhileItLoads)
-{
-    TempFolder home;
-    home.write(u"a.mp3"_s, taggedAudio("One", "Band"));
-    AppHarness app(home.path());
-
-    // Runs in the listing's one yield to the event loop.
-    QString textDuringListing;
-    Qt::CursorShape pointerDuringListing = Qt::ArrowCursor;
-    QTimer::singleShot(0, [&] {
-        textDuringListing = app.statusText();
-        pointerDuringListing = app.window().cursor().shape();
-    });
-    app.window().ScanFilesFromFolder();
-
-    EXPECT_EQ(textDuringListing, u"Retrieving list of files, please wait..."_s);
-    EXPECT_EQ(pointerDuringListing, Qt::WaitCursor);
-    EXPECT_EQ(app.window().cursor().shape(), Qt::ArrowCursor);
-    EXPECT_EQ(app.statusText(), u"1 files listed."_s);
-}
-
-TEST(FileList, FolderThatDoesNotExistListsAsEmpty)
-{
-    TempFolder home;
-    AppHarness app(home.path());
-    app.window().SetScanDirectory(home.path(u"gone"_s));
-    EXPECT_EQ(app.state().CurrentDirectory, home.path(u"gone/"_s));
-    EXPECT_EQ(app.rowCount(), 0);
-    EXPECT_EQ(app.statusText(), u"0 files listed."_s);
 }
