@@ -1,18 +1,13 @@
 #pragma once
 
 #include "naming/FileNameCleaning.h"
+#include "platform/FileLookup.h"
 #include "track/MP3File.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <array>
-
-// path with a "/" at its end; an empty path gives "/".
-inline QString withTrailingSlash(const QString &path)
-{
-    return path.endsWith(u'/') ? path : path + u'/';
-}
 
 // The values the whole program shares, created once at start-up. There is one track
 // record: every routine that works on a file loads it into CurrentFile first.

@@ -12,7 +12,7 @@
 
 QStringList listMP3Files(const QString &directory)
 {
-    const QString folder = directory.endsWith(u'/') ? directory : directory + u'/';
+    const QString folder = withTrailingSlash(directory);
     const auto native = nativePath(folder);
     const std::unique_ptr<DIR, int (*)(DIR *)> entries(native ? ::opendir(native->constData()) : nullptr, ::closedir);
     if (!entries)

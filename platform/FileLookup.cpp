@@ -25,21 +25,16 @@ EntryInfo lookUpEntry(const QString &path)
     return {S_ISDIR(info.st_mode) ? EntryKind::Directory : EntryKind::Special, 0};
 }
 
-static QString lastComponent(const QString &path)
-{
-    return path.mid(path.lastIndexOf(u'/') + 1);
-}
-
 bool isHiddenName(const QString &path)
 {
-    return lastComponent(path).startsWith(u'.');
+    return fileNameOf(path).startsWith(u'.');
 }
 
 QString normalFileName(const QString &path)
 {
     if (isHiddenName(path) || entryKindOf(path) != EntryKind::RegularFile)
         return {};
-    return lastComponent(path);
+    return fileNameOf(path);
 }
 
 QString ExpandLongPath(const QString &path)

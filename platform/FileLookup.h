@@ -24,6 +24,18 @@ inline EntryKind entryKindOf(const QString &path)
     return lookUpEntry(path).kind;
 }
 
+// path with a "/" at its end; an empty path gives "/".
+inline QString withTrailingSlash(const QString &path)
+{
+    return path.endsWith(u'/') ? path : path + u'/';
+}
+
+// The last component of path: "/music/a.mp3" gives "a.mp3".
+inline QString fileNameOf(const QString &path)
+{
+    return path.mid(path.lastIndexOf(u'/') + 1);
+}
+
 // A name starting with "." is hidden; only the last component counts.
 bool isHiddenName(const QString &path);
 

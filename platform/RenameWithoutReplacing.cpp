@@ -63,11 +63,6 @@ QString folderOf(const QString &path)
     return path.left(path.lastIndexOf(u'/') + 1);
 }
 
-QString nameOf(const QString &path)
-{
-    return path.mid(path.lastIndexOf(u'/') + 1);
-}
-
 // Whether folder has an entry spelled exactly name. On a case-insensitive file system a
 // lookup of the name would also find the same name in another case.
 bool holdsExactName(const QString &folder, const QString &name)
@@ -134,8 +129,9 @@ RenameOutcome renameWithoutReplacing(const QString &from, const QString &to, con
     if (!nativeFrom || !nativeTo)
         return failed(EINVAL);
     const QString folder = folderOf(to);
-    const bool caseOnly = folderOf(from) == folder && nameOf(from) != nameOf(to)
-        && nameOf(from).compare(nameOf(to), Qt::CaseInsensitive) == 0 && !holdsExactName(folder, nameOf(to));
+    const bool caseOnly = folderOf(from) == folder && fileNameOf(from) != fileNameOf(to)
+        && fileNameOf(from).compare(fileNameOf(to), Qt::CaseInsensitive) == 0
+        && !holdsExactName(folder, fileNameOf(to));
     return caseOnly ? changeCaseOnly(*nativeFrom, *nativeTo, folder, calls)
                     : moveNoReplace(*nativeFrom, *nativeTo, calls);
 }
