@@ -15,15 +15,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QString filesListedText(int count)
-{
-    return QString::number(count) + u" files listed."_s;
-}
-
-} // namespace
-
 void frmSelectFiles::SetScanDirectory(const QString &path)
 {
     if (!path.isEmpty())
@@ -63,8 +54,10 @@ void frmSelectFiles::ScanFilesFromFolder()
     // A listing leaves no file in hand.
     m_state.CurrentFile.setFileName(QString());
     setBusy(false);
-    SetStatusText(1,
-        tooMany ? u"More than 1000 MP3 files in this directory; none listed."_s : filesListedText(m_state.FileCount));
+    if (tooMany)
+        SetStatusText(1, u"More than 1000 MP3 files in this directory; none listed."_s);
+    else
+        showFilesListed();
 }
 
 bool frmSelectFiles::ScanFilesFromArgs(const QString &name)
@@ -120,8 +113,7 @@ bool frmSelectFiles::ComputeNewFileName(const QString &name)
 {
     if (!m_state.CurrentFile.setFileName(m_state.pathInCurrentDirectory(name)))
         return false;
-    m_state.CurrentFile.setNewFileName(
-        BuildNewFileName(m_state.CurrentFile, cboNameChoices->currentIndex(), m_state.IllegalChars));
+    m_state.CurrentFile.setNewFileName(BuildNewFileName(m_state.CurrentFile, conventionIndex(), m_state.IllegalChars));
     return true;
 }
 
@@ -133,6 +125,11 @@ void frmSelectFiles::AddFileRow(int row, const QString &name)
 void frmSelectFiles::ShowNewFileName(int row)
 {
     m_fileRows->setNewName(row, m_state.CurrentFile.NewFileName());
+}
+
+void frmSelectFiles::showFilesListed()
+{
+    SetStatusText(1, QString::number(m_state.FileCount) + u" files listed."_s);
 }
 
 QString frmSelectFiles::directoryCaption() const

@@ -40,7 +40,6 @@ void frmMain::createPopupMenus()
     addNamedSeparator(mnuGrid, u"Line2"_s);
     for (int index = 1; index <= int(mnuitmGridAddon.size()); ++index) {
         QAction *addon = addNamedAction(mnuGrid, u"mnuitmGridAddon"_s, u"Addon"_s + QString::number(index));
-        addon->setData(index);
         addon->setVisible(false);
         connect(addon, &QAction::triggered, this, [this, index] { mnuitmGridAddon_Click(index); });
         mnuitmGridAddon[size_t(index - 1)] = addon;
@@ -72,7 +71,7 @@ void frmMain::LoadScreen()
     m_frmSelectFiles->Form_Load();
     if (m_state.isArgumentMode())
         listArgumentFiles();
-    m_frmSelectFiles->SetStatusText(1, QString::number(m_state.FileCount) + u" files listed."_s);
+    m_frmSelectFiles->showFilesListed();
 }
 
 // Every argument names one file; all of them are taken to lie in the first one's folder.

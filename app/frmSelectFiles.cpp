@@ -316,7 +316,7 @@ void frmSelectFiles::keyPressEvent(QKeyEvent *event)
 void frmSelectFiles::closeEvent(QCloseEvent *event)
 {
     QMainWindow::closeEvent(event);
-    m_services.endProgram();
+    endProgram();
 }
 
 // The dialog opens on the folder the label shows; a chosen folder is listed and
@@ -350,10 +350,15 @@ void frmSelectFiles::mnuitmFileScanDir_Click()
 
 void frmSelectFiles::cmdRenameAll_Click()
 {
-    RenameRun(m_state, *this).RenameAllFiles();
+    RenameAllFiles();
 }
 
 void frmSelectFiles::mnuitmToolsRename_Click()
+{
+    RenameAllFiles();
+}
+
+void frmSelectFiles::RenameAllFiles()
 {
     RenameRun(m_state, *this).RenameAllFiles();
 }
@@ -393,7 +398,7 @@ void frmSelectFiles::endProgram()
 
 void frmSelectFiles::mnuitmFileExit_Click()
 {
-    m_services.endProgram();
+    endProgram();
 }
 
 void frmSelectFiles::mnuitmToolsRefresh_Click()

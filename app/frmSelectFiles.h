@@ -34,6 +34,8 @@ public:
     void ReadyToGo();
     // panel counts from 1.
     void SetStatusText(int panel, const QString &text);
+    // "N files listed." for the files in the list.
+    void showFilesListed();
 
     // Makes path (or the remembered folder, or the home folder) the current directory and,
     // in folder mode, lists it.
@@ -93,6 +95,7 @@ private:
     void AddFileRow(int row, const QString &name);
     void ShowNewFileName(int row);
     void rebuildFromArguments();
+    void RenameAllFiles();
 
     // The tag editor: created hidden on first use, destroyed when it closes.
     frmEditID3Tags &refreshedTagEditor();
