@@ -68,8 +68,6 @@ bool frmSelectFiles::ScanFilesFromArgs(const QString &name)
         AddFileRow(0, name);
         ShowNewFileName(0);
     }
-    showCurrentDirectory();
-    SetScanDirectory(m_state.CurrentDirectory);
     return listed;
 }
 
@@ -77,6 +75,7 @@ void frmSelectFiles::clearFileList()
 {
     m_state.FileCount = 0;
     m_fileRows->setRows({});
+    showCurrentDirectory();
 }
 
 void frmSelectFiles::rebuildFromArguments()

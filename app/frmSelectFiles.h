@@ -44,7 +44,8 @@ public:
     // Argument mode: adds the file name (a bare name in the current directory) as the top row
     // when it loads. False when it was not listed.
     bool ScanFilesFromArgs(const QString &name);
-    // Empties the grid and the count before the argument files are listed again.
+    // Empties the grid and the count, and shows the current directory, before the argument
+    // files are listed (again).
     void clearFileList();
     // Lists the files again, as a change of convention does: the command-line files in
     // argument mode, the current directory otherwise.
