@@ -1,10 +1,10 @@
 #include "app/frmMain.h"
 
 #include "app/NamedActions.h"
-#include "app/ShellActions.h"
 #include "app/frmSelectFiles.h"
 #include "platform/DesktopServices.h"
 #include "platform/FileLookup.h"
+#include "platform/ShellActions.h"
 #include "settings/Addons.h"
 #include "settings/Registry.h"
 

@@ -3,14 +3,14 @@
 #include "app/FileGridModel.h"
 #include "app/NamedActions.h"
 #include "app/ProductInfo.h"
-#include "app/ShellActions.h"
 #include "app/TrackSummary.h"
-#include "app/Twips.h"
-#include "app/WidgetLook.h"
 #include "editor/frmEditID3Tags.h"
 #include "naming/ProgramState.h"
 #include "platform/DesktopServices.h"
+#include "platform/ShellActions.h"
 #include "settings/Registry.h"
+#include "widgets/Twips.h"
+#include "widgets/WidgetLook.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,14 +1,14 @@
 #include "editor/frmEditID3Tags.h"
 
-#include "app/ShellActions.h"
-#include "app/Twips.h"
-#include "app/WidgetLook.h"
 #include "naming/ProgramState.h"
 #include "platform/DesktopServices.h"
 #include "platform/FileLookup.h"
+#include "platform/ShellActions.h"
 #include "track/GenreNames.h"
 #include "track/ID3TagBlock.h"
 #include "track/ID3TagWriter.h"
+#include "widgets/Twips.h"
+#include "widgets/WidgetLook.h"
 
 #include <QComboBox>
 #include <QEvent>

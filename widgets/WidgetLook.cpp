@@ -1,4 +1,4 @@
-#include "app/WidgetLook.h"
+#include "widgets/WidgetLook.h"
 
 #include <QGroupBox>
 #include <QLabel>

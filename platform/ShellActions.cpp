@@ -1,4 +1,4 @@
-#include "app/ShellActions.h"
+#include "platform/ShellActions.h"
 
 #include "platform/DesktopServices.h"
 
