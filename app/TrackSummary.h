@@ -4,5 +4,6 @@
 
 class MP3File;
 
-// "Artist - Title | Album (Year)", the album and year parts only when they are not empty.
+// "Artist - Title | Album (Year)", each field cut at its first NUL, the album and year parts
+// only when that leaves them not empty.
 QString TrackSummary(const MP3File &file);

@@ -7,6 +7,7 @@
 #include "track/GenreNames.h"
 #include "track/ID3TagBlock.h"
 #include "track/ID3TagWriter.h"
+#include "track/TextUpToNul.h"
 #include "widgets/Twips.h"
 #include "widgets/WidgetLook.h"
 
@@ -121,12 +122,14 @@ void frmEditID3Tags::ShowFileInfo()
     const MP3File &file = m_state.CurrentFile;
     lblCurrentFile->setText(normalFileName(file.FileName()));
     lblCurrentFile->adjustSize();
-    txtArtist->setText(file.Artist());
-    txtSongTitle->setText(file.Title());
-    txtAlbum->setText(file.Album());
-    txtYear->setText(file.Year());
+    // A box holds a field's text, not the NULs other software pads it with: they would
+    // fill the box to its length, and nothing more could be typed.
+    txtArtist->setText(textUpToNul(file.Artist()));
+    txtSongTitle->setText(textUpToNul(file.Title()));
+    txtAlbum->setText(textUpToNul(file.Album()));
+    txtYear->setText(textUpToNul(file.Year()));
     FillGenreList(file.Genre());
-    txtComment->setText(file.Comment());
+    txtComment->setText(textUpToNul(file.Comment()));
 }
 
 void frmEditID3Tags::FillGenreList(const QString &genreName)

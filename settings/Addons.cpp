@@ -3,6 +3,7 @@
 #include "naming/ProgramState.h"
 #include "settings/Registry.h"
 #include "track/SpaceTrim.h"
+#include "track/TextUpToNul.h"
 
 using namespace Qt::StringLiterals;
 
@@ -18,7 +19,7 @@ void LoadSettings(ProgramState &state)
 
 QString AddonAddress(const QString &prefix, const QString &artist, const QString &title)
 {
-    const QByteArray words = (trimSpaces(artist) + u' ' + trimSpaces(title)).toUtf8();
+    const QByteArray words = (trimSpaces(textUpToNul(artist)) + u' ' + trimSpaces(textUpToNul(title))).toUtf8();
     QString encoded;
     for (const char byte : words) {
         const auto c = static_cast<unsigned char>(byte);

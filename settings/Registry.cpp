@@ -1,5 +1,7 @@
 #include "settings/Registry.h"
 
+#include "track/TextUpToNul.h"
+
 #include <QSettings>
 #include <QStringList>
 
@@ -39,8 +41,7 @@ QString ReadRegistryString(
     const QVariant value = location.settings->value(location.key);
     if (value.typeId() != QMetaType::QString)
         return defaultText;
-    const QString text = value.toString();
-    return text.left(text.indexOf(QChar(u'\0'))); // the whole text when it holds no NUL
+    return textUpToNul(value.toString());
 }
 
 void WriteRegistryString(RegistryHive hive, const QString &keyPath, const QString &valueName, const QString &text)

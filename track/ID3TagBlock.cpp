@@ -100,6 +100,20 @@ void ID3TagBlock::setGenre(quint8 genre)
     m_bytes[GenreOffset] = char(genre);
 }
 
+quint8 ID3TagBlock::Track() const
+{
+    return m_bytes[TrackMarkOffset] == '\0' ? quint8(m_bytes[TrackOffset]) : 0;
+}
+
+void ID3TagBlock::keepTrackOf(const ID3TagBlock &replaced)
+{
+    const quint8 track = replaced.Track();
+    if (track == 0 || m_bytes[TrackMarkOffset] != ' ' || m_bytes[TrackOffset] != ' ')
+        return;
+    m_bytes[TrackMarkOffset] = '\0';
+    m_bytes[TrackOffset] = char(track);
+}
+
 TagFields ID3TagBlock::toTagFields() const
 {
     return TagFields {

@@ -39,6 +39,13 @@ public:
     quint8 Genre() const;
     void setGenre(quint8 genre);
 
+    // The ID3v1.1 track number: other taggers store it in the comment's last two bytes, a
+    // NUL and the number. 0 when the block holds none.
+    quint8 Track() const;
+    // Carries the track number of replaced over to this block, which is to take its place
+    // on disk, when this block's comment leaves its last two bytes blank.
+    void keepTrackOf(const ID3TagBlock &replaced);
+
     // The fields as the track record holds them: untrimmed text, the genre as its name.
     TagFields toTagFields() const;
 
@@ -53,6 +60,8 @@ private:
     static constexpr Field AlbumField {63, 30};
     static constexpr Field YearField {93, 4};
     static constexpr Field CommentField {97, 30};
+    static constexpr qsizetype TrackMarkOffset = 125;
+    static constexpr qsizetype TrackOffset = 126;
     static constexpr qsizetype GenreOffset = 127;
 
     explicit ID3TagBlock(QByteArrayView bytes);

@@ -31,8 +31,13 @@ bool WriteID3Tag(const QString &path, const ID3TagBlock &block)
     const auto tail = readID3TagTail(file);
     if (!tail)
         return false;
-    const qint64 offset = tail->hasBlock() ? tail->fileSize - ID3TagBlock::Size : tail->fileSize;
-    const bool written = writeOrRestore(file, *tail, offset, block.bytes());
+    ID3TagBlock replacement = block;
+    qint64 offset = tail->fileSize;
+    if (tail->hasBlock()) {
+        offset -= ID3TagBlock::Size;
+        replacement.keepTrackOf(*ID3TagBlock::fromBytes(tail->block()));
+    }
+    const bool written = writeOrRestore(file, *tail, offset, replacement.bytes());
     return file.close() && written;
 }
 

@@ -4,8 +4,9 @@
 
 class ID3TagBlock;
 
-// Writes block as the file's ID3v1 block: over the block the file ends in, or appended when
-// it has none. Returns true only when all 128 bytes reached the disk. It never creates,
+// Writes block as the file's ID3v1 block: over the block the file ends in, keeping its
+// ID3v1.1 track number where block's comment leaves room for it, or appended when it has
+// none. Returns true only when all 128 bytes reached the disk. It never creates,
 // truncates or half-writes a file: a path that is not an ordinary file (hidden, missing,
 // a directory, FIFO or device) is refused before anything is opened, and a write that fails
 // part way puts back the bytes or the length the file had.

@@ -1,5 +1,6 @@
 #include "editor/frmEditID3Tags.h"
 #include "naming/ProgramState.h"
+#include "support/IndependentTaggers.h"
 #include "support/ScriptedDesktopServices.h"
 #include "support/TempFolder.h"
 
@@ -22,7 +23,11 @@ protected:
     // Opens the editor on a file holding block, as a double-click on its row does.
     frmEditID3Tags &open(const QByteArray &block)
     {
-        path = folder.write(u"Some Song.mp3"_s, audioBytes(200) + block);
+        return openOn(folder.write(u"Some Song.mp3"_s, audioBytes(200) + block));
+    }
+    frmEditID3Tags &openOn(const QString &file)
+    {
+        path = file;
         state.CurrentFile.setFileName(path);
         editor = std::make_unique<frmEditID3Tags>(
             state, services, [this] { ++rebuilds; }, nullptr);
@@ -89,9 +94,30 @@ TEST_F(TagEditor, SavesTheBoxesAsTypedAndListsTheFilesAgain)
     genres().setCurrentIndex(148);
     QTest::keyClick(&box(u"txtAlbum"), Qt::Key_Return);
 
-    EXPECT_EQ(savedBlock(), tagBlockBytes("123456789012345678901234567890", "  Leading", "Old", "85", "", 148));
+    EXPECT_EQ(savedBlock(), tagBlockBytes("123456789012345678901234567890", "  Leading", "Old", "85", "", 148, ' '));
     EXPECT_EQ(rebuilds, 1);
     EXPECT_FALSE(editor->isVisible());
+}
+
+// Other taggers pad fields with NULs and keep a track number in the comment: the boxes show
+// the text alone, take what is typed, and the save keeps the track number.
+TEST_F(TagEditor, TakesTypingIntoFieldsAnotherTaggerWrote)
+{
+    const QString file = folder.write(u"Tagged.mp3"_s, audioBytes(2000));
+    const QString failure = tagWithMutagen(file, {u"time"_s, u"pink floyd"_s, {}, u"1973"_s, {}, 3});
+    ASSERT_TRUE(failure.isEmpty()) << "python3-mutagen is needed: " << failure.toStdString();
+    openOn(file);
+    EXPECT_EQ(QStringList({box(u"txtSongTitle").text(), box(u"txtAlbum").text(), box(u"txtComment").text()}),
+        QStringList({u"time"_s, QString(), QString()}));
+
+    QTest::mouseClick(&box(u"txtSongTitle"), Qt::LeftButton);
+    QTest::keyClick(&box(u"txtSongTitle"), Qt::Key_End);
+    QTest::keyClicks(&box(u"txtSongTitle"), u" of day"_s);
+    QTest::mouseClick(&box(u"txtAlbum"), Qt::LeftButton);
+    QTest::keyClicks(&box(u"txtAlbum"), u"Dark Side"_s);
+    editor->cmdSave_Click();
+    EXPECT_EQ(
+        readWithMutagen(file), (ForeignTag {u"time of day"_s, u"pink floyd"_s, u"Dark Side"_s, u"1973"_s, {}, 3}));
 }
 
 TEST_F(TagEditor, CancelWritesNothing)

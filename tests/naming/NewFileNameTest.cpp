@@ -32,6 +32,8 @@ QString buildName(const NameCase &c, const IllegalCharList &illegalChars)
 }
 
 const QByteArray kNuls(30, '\0');
+// What follows a five-letter title in its NUL-padded field.
+const QString kTitleNuls(25, QChar(u'\0'));
 constexpr quint8 kNoGenre = 255;
 
 } // namespace
@@ -55,8 +57,8 @@ TEST(NewFileName, FollowsTheConventionAndMarksMissingTags)
         {7, false, "Title", "Artist", "", "1980", kNoGenre, u"Artist - Title.mp3"_s, false},
         // A missing field marks the file; once marked, later guarded fields go in uncleaned.
         {0, false, "", "Artist", "", "", kNoGenre, u"Artist - .mp3"_s, true},
-        {3, false, "what?", "", "best/of", "", kNoGenre, u"Best Of -  - What?.mp3"_s, true},
-        {0, true, "What?", "AC/DC", "", "", kNoGenre, u"AC DC - What?.mp3"_s, true},
+        {3, false, "what?", "", "best/of", "", kNoGenre, u"Best Of -  - What?"_s + kTitleNuls + u".mp3"_s, true},
+        {0, true, "What?", "AC/DC", "", "", kNoGenre, u"AC DC - What?"_s + kTitleNuls + u".mp3"_s, true},
         {5, false, "Title", "Artist", "", "", kNoGenre, u" - Artist - Title.mp3"_s, true},
         {0, false, kNuls, "Artist", "", "", kNoGenre, u"Artist - .mp3"_s, true},
         // Cleaning: illegal characters become spaces; NULs and CR LF pairs go; the year too.

@@ -72,6 +72,13 @@ QByteArray tagBlockBytes(const QByteArray &title, const QByteArray &artist, cons
         + char(genre);
 }
 
+QByteArray withTrack(QByteArray block, quint8 track)
+{
+    block[125] = '\0';
+    block[126] = char(track);
+    return block;
+}
+
 QByteArray audioBytes(qsizetype length)
 {
     QByteArray bytes(length, Qt::Uninitialized);

@@ -30,13 +30,16 @@ private:
 };
 
 // 128 bytes of an ID3v1 block with every field spelled out; text fields are padded to
-// their widths with pad.
+// their widths with pad: NULs, as taggers write them, or spaces, as this program does.
 QByteArray tagBlockBytes(const QByteArray &title, const QByteArray &artist, const QByteArray &album,
-    const QByteArray &year, const QByteArray &comment, quint8 genre, char pad = ' ');
+    const QByteArray &year, const QByteArray &comment, quint8 genre, char pad = '\0');
+
+// The ID3v1.1 form of block: the comment's last two bytes hold a NUL and the track number.
+QByteArray withTrack(QByteArray block, quint8 track);
 
 // length bytes of audio-like filler that holds no "TAG".
 QByteArray audioBytes(qsizetype length);
 
-// A small MP3-like file's bytes: filler, then a block with these fields and genre 0.
+// A small MP3-like file's bytes: filler, then a NUL-padded block with these fields and genre 0.
 QByteArray taggedAudio(
     const QByteArray &title, const QByteArray &artist, const QByteArray &album = {}, const QByteArray &year = {});

@@ -9,7 +9,7 @@ using namespace Qt::StringLiterals;
 // Each text is cut to its width or padded with spaces, one Latin-1 byte per character.
 TEST(ID3TagBlock, EncodesEveryFieldAtItsOffset)
 {
-    EXPECT_EQ(ID3TagBlock().bytes(), tagBlockBytes("", "", "", "", "", GenreNames::None));
+    EXPECT_EQ(ID3TagBlock().bytes(), tagBlockBytes("", "", "", "", "", GenreNames::None, ' '));
 
     ID3TagBlock block;
     block.setTitle(u"Song"_s);
@@ -18,20 +18,21 @@ TEST(ID3TagBlock, EncodesEveryFieldAtItsOffset)
     block.setYear(u"1980"_s);
     block.setComment(u"Note"_s);
     block.setGenre(17);
-    EXPECT_EQ(block.bytes(), tagBlockBytes("Song", "Band", "Album", "1980", "Note", 17));
+    EXPECT_EQ(block.bytes(), tagBlockBytes("Song", "Band", "Album", "1980", "Note", 17, ' '));
 
     block.setTitle(u"1234567890123456789012345678901"_s);
     block.setArtist(u"Motörhead"_s);
     block.setAlbum(u"日\U0001F600b"_s); // the second character lies outside the BMP
     block.setYear(u"19801"_s);
     block.setComment(QString());
-    EXPECT_EQ(block.bytes(), tagBlockBytes("123456789012345678901234567890", "Mot\xf6rhead", "??b", "1980", "", 17));
+    EXPECT_EQ(
+        block.bytes(), tagBlockBytes("123456789012345678901234567890", "Mot\xf6rhead", "??b", "1980", "", 17, ' '));
     EXPECT_EQ(block.Artist().left(9), u"Motörhead"_s);
 }
 
 TEST(ID3TagBlock, DecodesFieldsWholeWithNulsKept)
 {
-    const QByteArray bytes = tagBlockBytes("Song", "Band", "", "1980", "", 0, '\0');
+    const QByteArray bytes = tagBlockBytes("Song", "Band", "", "1980", "", 0);
     const auto block = ID3TagBlock::fromBytes(bytes);
     ASSERT_TRUE(block);
     const TagFields tags = block->toTagFields();
@@ -76,4 +77,35 @@ TEST(ID3TagBlock, GenreByteNamesTheTableEntryOrNothing)
         EXPECT_EQ(block->toTagFields().Genre, c.name) << "genre byte " << int(c.byte);
     }
     EXPECT_EQ(GenreNames::name(-1), QString());
+}
+
+// A block written over an ID3v1.1 block keeps its track number while the new comment leaves
+// the last two bytes blank; a longer comment takes them.
+TEST(ID3TagBlock, KeepsTheTrackNumberOfTheBlockItReplaces)
+{
+    const QByteArray note28(28, 'n');
+    const struct
+    {
+        QByteArray onDisk;
+        quint8 trackOnDisk;
+        QString comment;
+        quint8 trackKept;
+    } cases[] = {
+        {withTrack(tagBlockBytes("Song", "", "", "", "Old", 0), 5), 5, u"Note"_s, 5},
+        {withTrack(tagBlockBytes("Song", "", "", "", "", 0), 255), 255, QString::fromLatin1(note28), 255},
+        {withTrack(tagBlockBytes("Song", "", "", "", "", 0), 5), 5, QString::fromLatin1(note28 + "n"), 0},
+        {withTrack(tagBlockBytes("Song", "", "", "", "", 0), 0), 0, u"Note"_s, 0}, // a NUL pair: no track
+        {tagBlockBytes("Song", "", "", "", "Old comment 30 characters long", 0), 0, u"Note"_s, 0},
+    };
+    for (const auto &c : cases) {
+        const auto onDisk = ID3TagBlock::fromBytes(c.onDisk);
+        ASSERT_TRUE(onDisk);
+        EXPECT_EQ(onDisk->Track(), c.trackOnDisk);
+        ID3TagBlock block;
+        block.setComment(c.comment);
+        block.keepTrackOf(*onDisk);
+        const QString comment = c.trackKept ? c.comment.leftJustified(28) + QChar(u'\0') + QChar(char16_t(c.trackKept))
+                                            : c.comment.leftJustified(30, u' ', true);
+        EXPECT_EQ(block.Comment(), comment) << c.comment.toStdString();
+    }
 }

@@ -1,0 +1,96 @@
+#include "support/IndependentTaggers.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Run
+{
+    bool ok = false;
+    QByteArray output;
+    QString failure;
+};
+
+Run run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        return {false, {}, program + u" could not be run"_s};
+    if (process.exitCode() != 0)
+        return {false, {}, program + u": "_s + QString::fromLocal8Bit(process.readAllStandardError())};
+    return {true, process.readAllStandardOutput(), {}};
+}
+
+// The Debian interpreter, which the python3-mutagen package installs into.
+const QString kPython = u"/usr/bin/python3"_s;
+
+const QString kMutagenWriter = uR"(
+import sys
+from mutagen.id3 import ID3, TIT2, TPE1, TALB, TDRC, COMM, TRCK
+path, title, artist, album, year, comment, track = sys.argv[1:]
+tag = ID3()
+for frame, text in ((TIT2, title), (TPE1, artist), (TALB, album), (TDRC, year)):
+    if text:
+        tag.add(frame(encoding=3, text=text))
+if comment:
+    tag.add(COMM(encoding=3, lang="eng", desc="ID3v1 Comment", text=comment))
+if track != "0":
+    tag.add(TRCK(encoding=3, text=track))
+tag.save(path, v1=2)
+)"_s;
+
+const QString kMutagenReader = uR"(
+import json, sys
+from mutagen.id3 import ParseID3v1
+with open(sys.argv[1], "rb") as f:
+    f.seek(-128, 2)
+    frames = ParseID3v1(f.read(128)) or {}
+keys = {"TIT2": "title", "TPE1": "artist", "TALB": "album", "TDRC": "year", "COMM": "comment", "TRCK": "track"}
+print(json.dumps({keys[k.split(":")[0]]: str(v) for k, v in frames.items() if k.split(":")[0] in keys}))
+)"_s;
+
+} // namespace
+
+QString tagWithMutagen(const QString &path, const ForeignTag &tag)
+{
+    return run(kPython,
+        {u"-c"_s, kMutagenWriter, path, tag.title, tag.artist, tag.album, tag.year, tag.comment,
+            QString::number(tag.track)})
+        .failure;
+}
+
+std::optional<ForeignTag> readWithMutagen(const QString &path)
+{
+    const Run reader = run(kPython, {u"-c"_s, kMutagenReader, path});
+    if (!reader.ok)
+        return std::nullopt;
+    const QJsonObject read = QJsonDocument::fromJson(reader.output).object();
+    const auto text = [&read](const QString &key) { return read.value(key).toString(); };
+    return ForeignTag {text(u"title"_s), text(u"artist"_s), text(u"album"_s), text(u"year"_s), text(u"comment"_s),
+        text(u"track"_s).toInt()};
+}
+
+QString tagWithId3tool(const QString &path, const ForeignTag &tag)
+{
+    return run(u"id3tool"_s,
+        {u"-t"_s, tag.title, u"-r"_s, tag.artist, u"-a"_s, tag.album, u"-y"_s, tag.year, u"-n"_s, tag.comment, u"-c"_s,
+            QString::number(tag.track), path})
+        .failure;
+}
+
+int trackById3tool(const QString &path)
+{
+    const Run reader = run(u"id3tool"_s, {path});
+    if (!reader.ok)
+        return -1;
+    const QRegularExpressionMatch track
+        = QRegularExpression(u"^Track:\\s*(\\d+)"_s, QRegularExpression::MultilineOption)
+              .match(QString::fromLatin1(reader.output));
+    return track.hasMatch() ? track.captured(1).toInt() : 0;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <ostream>
+
+// Tags as other programs write and read them, so that tests meet files as people have them:
+// fields padded with NULs, an ID3v1.1 track number, Latin-1 letters.
+struct ForeignTag
+{
+    QString title;
+    QString artist;
+    QString album;
+    QString year;
+    QString comment;
+    int track = 0;
+
+    friend bool operator==(const ForeignTag &, const ForeignTag &) = default;
+    friend void PrintTo(const ForeignTag &tag, std::ostream *out)
+    {
+        *out << QStringList({tag.title, tag.artist, tag.album, tag.year, tag.comment}).join(u" | ").toStdString()
+             << " | track " << tag.track;
+    }
+};
+
+// Tags the file with python3-mutagen: an ID3v2 tag in front and an ID3v1.1 block at the end
+// (mutagen leaves the comment out of that block).
+// Returns why not when it could not (python3-mutagen missing), else an empty string.
+QString tagWithMutagen(const QString &path, const ForeignTag &tag);
+// The file's ID3v1 block as python3-mutagen reads it, or nothing when it cannot.
+std::optional<ForeignTag> readWithMutagen(const QString &path);
+
+// Tags the file with id3tool (ASCII text only: it writes the bytes it is given). Returns
+// why not when it could not (id3tool missing), else an empty string.
+QString tagWithId3tool(const QString &path, const ForeignTag &tag);
+// The track number id3tool reads from the file's block; 0 for none, -1 when it cannot.
+int trackById3tool(const QString &path);
