@@ -112,6 +112,9 @@ bool frmSelectFiles::ComputeNewFileName(const QString &name)
 {
     if (!m_state.CurrentFile.setFileName(m_state.pathInCurrentDirectory(name)))
         return false;
+    // Each name is built from an unmarked start, as a rename run builds it: the grid shows
+    // the name the file will get, whatever the file listed before it lacked.
+    m_state.CurrentFile.setIsMissingTags(false);
     m_state.CurrentFile.setNewFileName(BuildNewFileName(m_state.CurrentFile, conventionIndex(), m_state.IllegalChars));
     return true;
 }

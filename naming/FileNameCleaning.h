@@ -14,7 +14,8 @@ using IllegalCharList = std::array<QString, 9>;
 void FillIllegalChars(IllegalCharList &illegalChars);
 
 // Removes CR LF pairs, spaces at both ends and every NUL, in that order, then replaces each
-// illegal character by a space. Nothing is trimmed after the replacement.
+// illegal character and each control character (U+0001 to U+001F, U+007F) by a space.
+// Nothing is trimmed after the replacement.
 QString CleanFileNamePart(const QString &text, const IllegalCharList &illegalChars);
 
 // One tag field made ready for a name. A field that is empty, or holds nothing but NULs

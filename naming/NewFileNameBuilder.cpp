@@ -50,5 +50,8 @@ QString BuildNewFileName(MP3File &file, int conventionIndex, const IllegalCharLi
         name += u" ("_s + year + u')';
     else if (!year.isEmpty() && convention.year == YearPlacement::Prefix)
         name = year + u" - "_s + name;
+    // A name starting with "." would hide the file from listings and file managers.
+    if (name.startsWith(u'.'))
+        name[0] = u'_';
     return name + u".mp3"_s;
 }

@@ -1,4 +1,5 @@
 #include "support/AppHarness.h"
+#include "support/IndependentTaggers.h"
 #include "support/TempFolder.h"
 
 #include <QCheckBox>
@@ -45,6 +46,25 @@ TEST(RenameAllFiles, GivesTheFilesTheNamesTheGridShowed)
         EXPECT_EQ(namesOnDisk(home), proposed) << "convention " << convention;
         EXPECT_EQ(proposedNames(app), proposed) << "listed again after Yes";
     }
+}
+
+// A file that lacks a field leaves no mark on the names the grid shows for the files after
+// it: the grid shows what the rename gives, and the names stay visible and on one line.
+TEST(RenameAllFiles, GridShowsWhatTheDiskGetsAfterAFileWithoutTags)
+{
+    TempFolder home;
+    home.write(u"aaa.mp3"_s, audioBytes(300)); // untagged: a title from the name, no artist
+    const QString tagged = home.write(u"b.mp3"_s, audioBytes(300));
+    const QString failure = tagWithMutagen(tagged, {u"What?"_s, u"Ac/Dc"_s, {}, {}, {}, 4});
+    ASSERT_TRUE(failure.isEmpty()) << "python3-mutagen is needed: " << failure.toStdString();
+    home.write(u"c.mp3"_s, taggedAudio("Totally\nNatural", "...And You Will Know Us"));
+    const QStringList renamed = {u"Ac Dc - What .mp3"_s, u"_..And You Will Know Us - Totally Natural.mp3"_s};
+
+    AppHarness app(home.path());
+    EXPECT_EQ(proposedNames(app), QStringList({u" - Aaa.mp3"_s}) + renamed);
+    app.script().answers = {MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::No};
+    app.control<QPushButton>(u"cmdRenameAll").click();
+    EXPECT_EQ(namesOnDisk(home), renamed + QStringList {u"aaa.mp3"_s});
 }
 
 // With "Force Tag Edit" ticked, the editor opens on each file, and the file is named after

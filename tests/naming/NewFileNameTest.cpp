@@ -69,6 +69,11 @@ TEST(NewFileName, FollowsTheConventionAndMarksMissingTags)
         {1, false, "Title", "Artist", "", "../x", kNoGenre, u"Artist - Title (.. x).mp3"_s, false},
         {1, false, "Title", "Artist", "", QByteArray("19\0\0", 4), kNoGenre, u"Artist - Title (19).mp3"_s, false},
         {6, false, "Title", "Artist", "", QByteArray(4, '\0'), kNoGenre, u"Artist - Title.mp3"_s, false},
+        // A name stays visible and on one line: no leading ".", no control characters.
+        {0, false, "Totally Natural", "...And You Will Know Us", "", "", kNoGenre,
+            u"_..And You Will Know Us - Totally Natural.mp3"_s, false},
+        {6, false, "Title", "Artist", "", ".", kNoGenre, u"_ - Artist - Title.mp3"_s, false},
+        {0, false, "Line\nfeed\ttab\x7f\x01", "Artist", "", "", kNoGenre, u"Artist - Line Feed Tab  .mp3"_s, false},
     };
     // clang-format on
     for (const NameCase &c : cases)
