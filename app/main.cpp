@@ -1,3 +1,4 @@
+#include "app/ProgramArguments.h"
 #include "app/frmMain.h"
 #include "platform/QtDesktopServices.h"
 
@@ -12,7 +13,8 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     // Ties the window to its menu entry and icon on desktops that go by it (Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("com.example.kestova.Sorvane"));
-    frmMain startUp(std::make_unique<QtDesktopServices>(), QApplication::arguments().mid(1));
+    // The application has taken its own options out of argc and argv.
+    frmMain startUp(std::make_unique<QtDesktopServices>(), ProgramArguments(argc, argv));
     startUp.Form_Load();
     return QApplication::exec();
 }

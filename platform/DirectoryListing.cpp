@@ -2,8 +2,6 @@
 
 #include "platform/FileLookup.h"
 
-#include <QFile>
-
 #include <algorithm>
 #include <dirent.h>
 #include <memory>
@@ -18,19 +16,21 @@ QStringList listMP3Files(const QString &directory)
     if (!entries)
         return {};
 
-    // Each name with its case-folded form, folded once rather than at every comparison.
+    // Each name with its upper-cased form, taken once rather than at every comparison.
+    // Folding to upper case puts "[" and "_" after the letters.
     std::vector<std::pair<QString, QString>> found;
     while (const dirent *entry = ::readdir(entries.get())) {
-        const QString name = QFile::decodeName(entry->d_name);
-        if (!name.endsWith(u".mp3", Qt::CaseInsensitive) || isHiddenName(name))
+        // A name that does not decode whole could not be opened by the decoded text.
+        const std::optional<QString> name = decodedPath(entry->d_name);
+        if (!name || !name->endsWith(u".mp3", Qt::CaseInsensitive) || isHiddenName(*name))
             continue;
         // The entry's type comes with the listing; only links and file systems that do not
         // say need a look of their own.
         const bool regular = entry->d_type == DT_REG
             || ((entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN)
-                && entryKindOf(folder + name) == EntryKind::RegularFile);
+                && entryKindOf(folder + *name) == EntryKind::RegularFile);
         if (regular)
-            found.emplace_back(name.toCaseFolded(), name);
+            found.emplace_back(name->toUpper(), *name);
     }
     std::sort(found.begin(), found.end());
     QStringList names;

@@ -12,6 +12,14 @@ std::optional<QByteArray> nativePath(const QString &path)
     return QFile::encodeName(path);
 }
 
+std::optional<QString> decodedPath(const char *native)
+{
+    QString path = QFile::decodeName(native);
+    if (QFile::encodeName(path) != native)
+        return std::nullopt;
+    return path;
+}
+
 EntryInfo lookUpEntry(const QString &path)
 {
     const auto native = nativePath(path);

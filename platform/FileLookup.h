@@ -12,6 +12,12 @@ enum class EntryKind { Missing, RegularFile, Directory, Special };
 // whole: an empty one, or one holding a NUL that would silently cut it short.
 std::optional<QByteArray> nativePath(const QString &path);
 
+// A name or path as the kernel hands it over (a directory entry, a program argument),
+// decoded from the locale's encoding. Nothing when its bytes do not come back unchanged
+// through encoding (a Latin-1 name in a UTF-8 locale): the decoded text would name another
+// file, or none.
+std::optional<QString> decodedPath(const char *native);
+
 struct EntryInfo
 {
     EntryKind kind = EntryKind::Missing;

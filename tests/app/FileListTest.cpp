@@ -1,9 +1,11 @@
+#include "app/ProgramArguments.h"
 #include "support/AppHarness.h"
 #include "support/TempFolder.h"
 
 #include <QComboBox>
 #include <QFile>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -38,9 +40,33 @@ TEST(FileList, ListsOnlyOrdinaryMP3FilesWithoutHanging)
     home.makeFolder(u"x.mp3"_s);
     home.makeFifo(u"y.mp3"_s);
     ::symlink("nowhere", QFile::encodeName(home.path(u"dangling.mp3"_s)).constData());
+    home.write(u"_u.mp3"_s, taggedAudio("a", "b"));
+    home.write(u"[v].mp3"_s, taggedAudio("a", "b"));
 
+    // Case is ignored by folding to upper case, which puts "[" and "_" after the letters.
     AppHarness app(home.path());
-    EXPECT_EQ(presentNames(app), (QStringList {u"b.mp3"_s, u"Song.MP3"_s}));
+    EXPECT_EQ(presentNames(app), (QStringList {u"b.mp3"_s, u"Song.MP3"_s, u"[v].mp3"_s, u"_u.mp3"_s}));
+}
+
+// A name whose bytes do not decode whole (Latin-1 in a UTF-8 locale) cannot be opened by its
+// decoded text, which here names another file: it is neither listed nor taken for that file.
+TEST(FileList, LeavesOutANameThatDoesNotDecode)
+{
+    TempFolder home;
+    const QByteArray latin1Name = QFile::encodeName(home.path()) + "caf\xe9.mp3";
+    const QByteArray replacementName = QFile::encodeName(home.path()) + "caf\xef\xbf\xbd.mp3";
+    for (const QByteArray &name : {latin1Name, replacementName}) {
+        ASSERT_TRUE(::close(::creat(name.constData(), 0644)) == 0);
+    }
+    home.write(u"other.mp3"_s, taggedAudio("Song", "Band"));
+
+    AppHarness folderMode(home.path());
+    EXPECT_EQ(presentNames(folderMode), (QStringList {u"caf\uFFFD.mp3"_s, u"other.mp3"_s}));
+
+    const char *const argv[] = {"sorvane", latin1Name.constData()};
+    AppHarness argumentMode(QString(), ProgramArguments(2, argv));
+    EXPECT_EQ(argumentMode.rowCount(), 0);
+    EXPECT_EQ(argumentMode.state().ArgumentFiles, QStringList {QString()});
 }
 
 TEST(FileList, ListsAThousandFilesButNotOneMore)
