@@ -5,6 +5,7 @@
 #include "app/ProductInfo.h"
 #include "app/TrackSummary.h"
 #include "editor/frmEditID3Tags.h"
+#include "naming/NamingConventions.h"
 #include "naming/ProgramState.h"
 #include "platform/DesktopServices.h"
 #include "platform/ShellActions.h"
@@ -86,14 +87,21 @@ void frmSelectFiles::createControls()
     cmdBrowse = createButton(fraScanBox, u"cmdBrowse"_s, u"&Scan Directory for MP3 Files"_s,
         u"Select a directory containing MP3 files to tag/rename."_s, twipsRect(165, 345, 2895, 375));
     connect(cmdBrowse, &QPushButton::clicked, this, &frmSelectFiles::cmdBrowse_Click);
+    growToHold(*fraScanBox, *cmdBrowse, twips(570));
 
     fraNameFormat = createFrame(area, u"fraNameFormat"_s, u"File Naming Convention"_s, twipsRect(3675, 135, 4575, 975));
+    keepRightOf(*fraNameFormat, *fraScanBox, twips(45));
     cboNameChoices = createNamed<QComboBox>(fraNameFormat, u"cboNameChoices"_s, twipsRect(150, 345, 2610, 315));
     cboNameChoices->setToolTip(u"Select a naming convention to use for the MP3 files listed below."_s);
+    // The labels are there from the start, so that the list is as wide as its longest one.
+    cboNameChoices->addItems(namingConventionLabels());
+    widenToFitText(*cboNameChoices);
     connect(cboNameChoices, &QComboBox::activated, this, &frmSelectFiles::cboNameChoices_Click);
     chkForceTagEdit = createNamed<QCheckBox>(fraNameFormat, u"chkForceTagEdit"_s, twipsRect(2895, 345, 1395, 300));
     chkForceTagEdit->setText(u"&Force Tag Edit"_s);
     widenToFitText(*chkForceTagEdit);
+    keepRightOf(*chkForceTagEdit, *cboNameChoices, twips(135));
+    growToHold(*fraNameFormat, *chkForceTagEdit, twips(285));
     chkForceTagEdit->setToolTip(u"Setting this checkbox will force an automatic re-tagging of the ID3 tags for all "
                                 "files listed in the grid below."_s);
 
@@ -101,14 +109,15 @@ void frmSelectFiles::createControls()
     cmdRenameAll = createButton(fraRename, u"cmdRenameAll"_s, u"&Rename All Files"_s,
         u"Begin renaming the files as shown above."_s, twipsRect(165, 345, 1575, 340));
     cmdRenameAll->setDefault(true);
+    growToHold(*fraRename, *cmdRenameAll, twips(345));
+    keepRightOf(*fraRename, *fraNameFormat, twips(60));
     connect(cmdRenameAll, &QPushButton::clicked, this, &frmSelectFiles::cmdRenameAll_Click);
 
     lblCurrDirectoryLabel = createNamed<QLabel>(area, u"lblCurrDirectoryLabel"_s, twipsRect(15, 1290, 1230, 195));
     lblCurrDirectoryLabel->setText(u"Current Directory:"_s);
     lblCurrDirectoryLabel->adjustSize();
     lblCurrDirectory = createNamed<QLabel>(area, u"lblCurrDirectory"_s, twipsRect(1335, 1290, 225, 195));
-    lblCurrDirectory->move(
-        std::max(lblCurrDirectory->x(), lblCurrDirectoryLabel->geometry().right() + 6), lblCurrDirectory->y());
+    keepRightOf(*lblCurrDirectory, *lblCurrDirectoryLabel, 6);
     lblCurrDirectory->setToolTip(u"Explore the contents of this directory."_s);
     showAsLink(*lblCurrDirectory);
 
@@ -124,6 +133,9 @@ void frmSelectFiles::createControls()
     FileGrid->setWordWrap(false);
     FileGrid->setTabKeyNavigation(false); // Tab moves on to the next control
     FileGrid->setMouseTracking(true);
+    // A row is one line of text with a little room, not the style's taller default.
+    FileGrid->verticalHeader()->setMinimumSectionSize(0);
+    FileGrid->verticalHeader()->setDefaultSectionSize(FileGrid->fontMetrics().height() + 4);
     connect(FileGrid, &QTableView::clicked, this, &frmSelectFiles::FileGrid_Click);
     connect(FileGrid, &QTableView::doubleClicked, this, &frmSelectFiles::FileGrid_DblClick);
 
@@ -184,7 +196,8 @@ void frmSelectFiles::createStatusBar()
 void frmSelectFiles::Form_Load()
 {
     setWindowTitle(u"Sorvane v"_s + GetVersionText());
-    const QSize smallest(twips(10650), twips(6825));
+    // Never smaller than the design, nor than the top row needs where its controls grew.
+    const QSize smallest(std::max(twips(10650), fraRename->geometry().right() + 1 + twips(105)), twips(6825));
     setMinimumSize(smallest);
     resize(smallest);
     InitializeGrid();

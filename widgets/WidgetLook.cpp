@@ -28,3 +28,13 @@ void widenToFitText(QWidget &widget)
 {
     widget.resize(std::max(widget.width(), widget.sizeHint().width()), widget.height());
 }
+
+void keepRightOf(QWidget &widget, const QWidget &neighbour, int gap)
+{
+    widget.move(std::max(widget.x(), neighbour.geometry().right() + 1 + gap), widget.y());
+}
+
+void growToHold(QWidget &container, const QWidget &child, int margin)
+{
+    container.resize(std::max(container.width(), child.geometry().right() + 1 + margin), container.height());
+}

@@ -92,14 +92,16 @@ TEST_F(MainWindow, ClickOnAGridWithoutFilesDoesNothing)
 }
 
 // The grid spans 99% of the window from 0.1% in, reaches the status bar, and each column
-// takes 44.5% of it; the window never gets smaller than 710 x 455.
+// takes 44.5% of it; the window never gets smaller than 710 x 455, nor than its top row.
 TEST_F(MainWindow, ResizeLaysOutTheGridInProportion)
 {
     const QWidget &area = *app.window().centralWidget();
-    for (const QSize size : {QSize(800, 467), QSize(710, 455), QSize(1280, 900), QSize(600, 533)}) {
+    const int smallest = app.window().minimumWidth();
+    EXPECT_GE(smallest, 710);
+    for (const QSize size : {QSize(900, 467), QSize(710, 455), QSize(1280, 900), QSize(600, 533)}) {
         app.window().resize(size);
         QCoreApplication::processEvents();
-        const int width = std::max(size.width(), 710);
+        const int width = std::max(size.width(), smallest);
         ASSERT_EQ(app.window().width(), width);
         const QRect grid = app.grid().geometry();
         EXPECT_EQ(grid.left(), qRound(width * 0.001));
@@ -110,10 +112,29 @@ TEST_F(MainWindow, ResizeLaysOutTheGridInProportion)
         EXPECT_EQ(app.grid().columnWidth(1), app.grid().columnWidth(0));
     }
     app.window().resize(800, 467);
-    EXPECT_EQ(app.grid().width(), 792);
-    EXPECT_EQ(app.grid().columnWidth(0), 352);
+    EXPECT_EQ(app.grid().width(), qRound(std::max(800, smallest) * 0.99));
     app.window().resize(100, 100);
-    EXPECT_EQ(app.window().size(), QSize(710, 455));
+    EXPECT_EQ(app.window().size(), QSize(smallest, 455));
+}
+
+// Every control of the top row shows its whole text, none covers another, and all of them
+// fit in the window; a grid row is about one line of text high.
+TEST_F(MainWindow, ControlsShowTheirWholeText)
+{
+    for (const char16_t *name : {u"fraScanBox", u"cmdBrowse", u"fraNameFormat", u"cboNameChoices", u"chkForceTagEdit",
+             u"fraRename", u"cmdRenameAll"}) {
+        const QWidget &control = app.control<QWidget>(name);
+        EXPECT_GE(control.width(), control.sizeHint().width()) << control.objectName().toStdString();
+        EXPECT_TRUE(control.parentWidget()->rect().contains(control.geometry())) << control.objectName().toStdString();
+    }
+    const std::pair<const char16_t *, const char16_t *> neighbours[] = {
+        {u"fraScanBox", u"fraNameFormat"}, {u"fraNameFormat", u"fraRename"}, {u"cboNameChoices", u"chkForceTagEdit"}};
+    for (const auto &[left, right] : neighbours)
+        EXPECT_GT(app.control<QWidget>(right).x(), app.control<QWidget>(left).geometry().right());
+    EXPECT_LE(app.control<QWidget>(u"fraRename").geometry().right(), app.window().minimumWidth());
+    const int lineHeight = app.grid().fontMetrics().height();
+    EXPECT_GE(app.grid().rowHeight(0), lineHeight);
+    EXPECT_LT(app.grid().rowHeight(0), lineHeight * 3 / 2);
 }
 
 TEST_F(MainWindow, EnterPressesRenameAllUnlessAnotherButtonHasTheFocus)
