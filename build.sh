@@ -6,7 +6,7 @@
 set -eu
 cd "$(dirname "$0")"
 
-packages="cmake make g++ clang libclang-rt-14-dev qt6-base-dev libgtest-dev python3-mutagen
+packages="cmake make g++ clang libclang-rt-14-dev qt6-base-dev libgtest-dev python3-mutagen id3tool
           desktop-file-utils appstream"
 
 install_missing_packages() {
