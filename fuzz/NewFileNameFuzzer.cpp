@@ -1,6 +1,7 @@
 // Under every convention, a name that a rename can use (the build found every needed field)
-// stays inside its folder: no "/", no NUL, and it ends in ".mp3". A marked file keeps its
-// name and shows its fields as they stand, so only the ending is checked for it.
+// stays inside its folder and on one line: no "/", no NUL or other control character, and
+// it ends in ".mp3". A marked file keeps its name and shows its fields as they stand, so
+// only its ending and start are checked: no name starts with ".", which would hide a file.
 
 #include "naming/FileNameCleaning.h"
 #include "naming/NamingConventions.h"
@@ -10,6 +11,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cstdlib>
 #include <unistd.h>
 
@@ -62,9 +64,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         for (const bool markedBefore : {false, true}) {
             track.setIsMissingTags(markedBefore);
             const QString name = BuildNewFileName(track, convention, illegalChars);
-            if (!name.endsWith(u".mp3"))
+            if (!name.endsWith(u".mp3") || name.startsWith(u'.'))
                 std::abort();
-            if (!track.IsMissingTags() && (name.contains(u'/') || name.contains(QChar(u'\0'))))
+            const bool unreadable = std::any_of(
+                name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; });
+            if (!track.IsMissingTags() && (name.contains(u'/') || unreadable))
                 std::abort();
         }
     }
