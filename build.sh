@@ -7,7 +7,8 @@ set -eu
 cd "$(dirname "$0")"
 
 packages="cmake make g++ clang libclang-rt-14-dev qt6-base-dev libgtest-dev python3-mutagen id3tool
-          desktop-file-utils appstream"
+          desktop-file-utils appstream
+          fusefat exfat-fuse dosfstools exfatprogs"
 
 install_missing_packages() {
     missing=""

@@ -9,6 +9,47 @@
 
 #include <utility>
 
+namespace {
+
+// A descriptor that names an entry without opening it (O_PATH): looking at a FIFO or a
+// device this way neither blocks nor has the effects an open can have (a tape rewinds).
+class EntryHandle
+{
+public:
+    explicit EntryHandle(const QByteArray &path)
+        : m_fd(::open(path.constData(), O_PATH | O_CLOEXEC))
+    { }
+    EntryHandle(const EntryHandle &) = delete;
+    EntryHandle &operator=(const EntryHandle &) = delete;
+    ~EntryHandle()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+
+    int fd() const { return m_fd; }
+    // The path that opens the very entry this handle names, whatever its name is now.
+    QByteArray reopenPath() const { return "/proc/self/fd/" + QByteArray::number(m_fd); }
+
+private:
+    int m_fd;
+};
+
+// Why an entry of this kind may not be opened for access, or 0 when it may.
+int refusalOf(const struct stat &info, RegularFile::Access access)
+{
+    if (S_ISDIR(info.st_mode))
+        return EISDIR;
+    if (!S_ISREG(info.st_mode))
+        return EINVAL;
+    // A file nobody may write is read-only to us too, also when root could write it.
+    if (access == RegularFile::Access::ReadWrite && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return EACCES;
+    return 0;
+}
+
+} // namespace
+
 RegularFile RegularFile::open(const QString &path, Access access)
 {
     RegularFile file;
@@ -17,27 +58,25 @@ RegularFile RegularFile::open(const QString &path, Access access)
         file.m_error = ENOENT;
         return file;
     }
-    // O_NONBLOCK keeps the open itself from waiting on a FIFO; it changes nothing for a
-    // regular file, which is all that is kept.
-    const int flags = (access == Access::Read ? O_RDONLY : O_RDWR) | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-    file.m_fd = ::open(native->constData(), flags);
-    if (file.m_fd < 0) {
-        file.m_error = errno;
-        return file;
-    }
+    const EntryHandle entry(*native);
     struct stat info
     {
     };
-    if (::fstat(file.m_fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        file.m_error = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
-        file.close();
-    } else if (access == Access::ReadWrite && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
-        // A file nobody may write is read-only to us too, also when root could write it.
-        file.m_error = EACCES;
-        file.close();
-    } else {
-        file.m_size = info.st_size;
+    if (entry.fd() < 0 || ::fstat(entry.fd(), &info) != 0) {
+        file.m_error = errno;
+        return file;
     }
+    if (const int refusal = refusalOf(info, access)) {
+        file.m_error = refusal;
+        return file;
+    }
+    // Only the checked entry is opened, even if another has taken its name since.
+    const int flags = (access == Access::Read ? O_RDONLY : O_RDWR) | O_CLOEXEC;
+    file.m_fd = ::open(entry.reopenPath().constData(), flags);
+    if (file.m_fd < 0)
+        file.m_error = errno;
+    else
+        file.m_size = info.st_size;
     return file;
 }
 

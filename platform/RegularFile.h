@@ -5,9 +5,10 @@
 #include <QString>
 
 // An open regular file, closed when the object goes. It never creates, truncates or
-// appends on open, and never opens anything but a regular file, so a FIFO or device that
-// takes a file's place cannot make a caller block. A file without any write permission
-// bit is read-only and is not opened for writing.
+// appends on open, and never opens anything but a regular file: the entry is checked before
+// it is opened, so a FIFO or device that takes a file's place is neither waited on nor
+// opened at all. A file without any write permission bit is read-only and is not opened
+// for writing.
 class RegularFile
 {
 public:

@@ -6,6 +6,7 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <climits>
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
@@ -25,6 +26,17 @@ RenameOutcome renamed()
 RenameOutcome failed(int error)
 {
     return {false, error};
+}
+
+// Removes the claimed name while it is still an empty regular file: anything else is no
+// longer the placeholder.
+void removePlaceholder(const QByteArray &path, const RenameCalls &calls)
+{
+    struct stat info
+    {
+    };
+    if (calls.lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size == 0)
+        calls.unlink(path.constData());
 }
 
 // One rename that never replaces, with the best the file system offers.
@@ -48,14 +60,18 @@ RenameOutcome moveNoReplace(const QByteArray &from, const QByteArray &to, const 
     if (errno != EPERM && errno != EOPNOTSUPP)
         return failed(errno);
 
-    // FAT and exFAT have neither: look, then rename. Between the look and the rename
-    // another program could create the target, which the rename would then replace; this
-    // is the one step with that race.
-    if (calls.lstatExists(to.constData()) == 0)
-        return failed(EEXIST);
-    if (errno != ENOENT)
+    // FAT and exFAT through FUSE have neither. Claiming the name with an empty placeholder
+    // first refuses a taken name or one the file system cannot hold before the file is
+    // touched: some drivers drop the old entry before they find the new name impossible.
+    // The rename then replaces only the placeholder, unless another program replaced that
+    // in the instant between.
+    if (calls.createExclusive(to.constData()) != 0)
         return failed(errno);
-    return calls.rename(from.constData(), to.constData()) == 0 ? renamed() : failed(errno);
+    if (calls.rename(from.constData(), to.constData()) == 0)
+        return renamed();
+    const int error = errno;
+    removePlaceholder(to, calls);
+    return failed(error);
 }
 
 QString folderOf(const QString &path)
@@ -79,15 +95,30 @@ bool holdsExactName(const QString &folder, const QString &name)
     return false;
 }
 
-// A case-only change goes through a temporary name, so the file system never sees a rename
-// onto what it takes for the file itself. If the second step fails, the first is undone.
-RenameOutcome changeCaseOnly(
-    const QByteArray &from, const QByteArray &to, const QString &folder, const RenameCalls &calls)
+// The file's name during a case change: the old name with a suffix, so a person finds the
+// file should it have to stay there, while the listing, which takes names ending in ".mp3"
+// and not starting with ".", passes it over. The old name is cut so that the whole stays
+// within NAME_MAX bytes.
+QString temporaryNameFor(const QString &oldName)
 {
+    const QString suffix = u"~sorvane-"_s + QString::number(QRandomGenerator::global()->generate64(), 36);
+    QString base = oldName;
+    while (!base.isEmpty() && QFile::encodeName(base + suffix).size() > NAME_MAX)
+        base.chop(base.size() >= 2 && base.back().isLowSurrogate() ? 2 : 1);
+    while (base.startsWith(u'.'))
+        base.remove(0, 1);
+    return base + suffix;
+}
+
+// A case-only change goes through a temporary name, so the file system never sees a rename
+// onto what it takes for the file itself. If the second step fails, the first is undone;
+// should the undo fail too, the file keeps the temporary name and counts as not renamed.
+RenameOutcome changeCaseOnly(
+    const QByteArray &from, const QByteArray &to, const QString &oldPath, const RenameCalls &calls)
+{
+    const QString folder = folderOf(oldPath);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString temporary
-            = folder + u".sorvane-rename-"_s + QString::number(QRandomGenerator::global()->generate64(), 36);
-        const QByteArray through = QFile::encodeName(temporary);
+        const QByteArray through = QFile::encodeName(folder + temporaryNameFor(fileNameOf(oldPath)));
         const RenameOutcome first = moveNoReplace(from, through, calls);
         if (!first.renamed && first.error == EEXIST)
             continue;
@@ -110,11 +141,13 @@ const RenameCalls &RenameCalls::kernel()
         [](const char *from, const char *to) { return ::link(from, to); },
         [](const char *path) { return ::unlink(path); },
         [](const char *path) {
-            struct stat info
-            {
-            };
-            return ::lstat(path, &info);
+            const int fd = ::open(path, O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0600);
+            if (fd < 0)
+                return -1;
+            ::close(fd); // nothing was written, so nothing can be lost on close
+            return 0;
         },
+        [](const char *path, struct stat *info) { return ::lstat(path, info); },
         [](const char *from, const char *to) { return ::rename(from, to); },
     };
     return calls;
@@ -132,6 +165,6 @@ RenameOutcome renameWithoutReplacing(const QString &from, const QString &to, con
     const bool caseOnly = folderOf(from) == folder && fileNameOf(from) != fileNameOf(to)
         && fileNameOf(from).compare(fileNameOf(to), Qt::CaseInsensitive) == 0
         && !holdsExactName(folder, fileNameOf(to));
-    return caseOnly ? changeCaseOnly(*nativeFrom, *nativeTo, folder, calls)
+    return caseOnly ? changeCaseOnly(*nativeFrom, *nativeTo, from, calls)
                     : moveNoReplace(*nativeFrom, *nativeTo, calls);
 }

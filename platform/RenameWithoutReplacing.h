@@ -4,6 +4,8 @@
 
 #include <functional>
 
+struct stat;
+
 // The kernel calls a rename is made of. Each returns 0, or -1 with errno set, like the
 // system call of its name; tests put failing ones in to reach every fallback.
 struct RenameCalls
@@ -11,7 +13,9 @@ struct RenameCalls
     std::function<int(const char *from, const char *to)> renameNoReplace; // renameat2 RENAME_NOREPLACE
     std::function<int(const char *from, const char *to)> link;
     std::function<int(const char *path)> unlink;
-    std::function<int(const char *path)> lstatExists; // lstat, for whether an entry exists
+    // Creates path as an empty file, never over an existing entry, and closes it at once.
+    std::function<int(const char *path)> createExclusive;
+    std::function<int(const char *path, struct stat *info)> lstat;
     std::function<int(const char *from, const char *to)> rename;
 
     static const RenameCalls &kernel();
@@ -25,7 +29,10 @@ struct RenameOutcome
 
 // Gives the file at from the path to, never replacing a file that has that path: the
 // answer is EEXIST then. Works where the kernel cannot rename without replacing (NFS, FUSE,
-// FAT), and changes the case of a name on case-insensitive file systems too. The same path
-// for both counts as done.
+// FAT), and changes the case of a name on case-insensitive file systems too. Where the file
+// system has neither a no-replace rename nor hard links, the new name is first claimed with
+// an empty placeholder, so a name it cannot hold fails before the file is touched; there the
+// one race left is another program replacing that placeholder in the instant before the
+// file is renamed onto it. The same path for both counts as done.
 RenameOutcome renameWithoutReplacing(
     const QString &from, const QString &to, const RenameCalls &calls = RenameCalls::kernel());

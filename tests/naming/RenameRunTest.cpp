@@ -1,5 +1,7 @@
 #include "naming/RenameRun.h"
 #include "naming/ProgramState.h"
+#include "support/MarkedFiles.h"
+#include "support/ScriptedRenameWindow.h"
 #include "support/TempFolder.h"
 #include "track/ID3TagWriter.h"
 
@@ -9,50 +11,11 @@
 #include <QFile>
 #include <QHash>
 
-#include <deque>
 #include <functional>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// A window that answers from a script; its tag editor runs scripted steps on the file in hand.
-class ScriptedWindow final : public RenameWindow
-{
-public:
-    std::deque<MessageAnswer> answers;
-    std::deque<std::function<void()>> editorSteps;
-    bool forceTagEdit = false;
-    QStringList titles;
-    QString lastText;
-    int busyChanges = 0;
-    int rescans = 0;
-    bool ended = false;
-
-    MessageAnswer showMessage(const Message &message) override
-    {
-        titles.append(message.title);
-        lastText = message.text;
-        EXPECT_FALSE(answers.empty()) << "unexpected box " << message.title.toStdString();
-        if (answers.empty())
-            return MessageAnswer::No;
-        const MessageAnswer answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    void setBusy(bool) override { ++busyChanges; }
-    bool IsForceTagEdit() override { return forceTagEdit; }
-    int conventionIndex() override { return 0; }
-    void editTags() override
-    {
-        ASSERT_FALSE(editorSteps.empty()) << "unexpected tag editor";
-        const auto step = std::move(editorSteps.front());
-        editorSteps.pop_front();
-        step();
-    }
-    void ScanFilesFromFolder() override { ++rescans; }
-    void endProgram() override { ended = true; }
-};
 
 class RenameRunTest : public testing::Test
 {
@@ -70,7 +33,7 @@ protected:
 
     TempFolder folder;
     ProgramState state;
-    ScriptedWindow window;
+    ScriptedRenameWindow window;
 };
 
 const QString kConfirm = u"Rename All Files?"_s;
@@ -187,7 +150,7 @@ TEST_F(RenameRunTest, KeepsEveryFileThroughCollisionsCaseChangesAndVanishedFiles
 {
     constexpr int files = 1000;
     QStringList names;
-    QHash<QByteArray, std::pair<QString, QString>> expected; // marker: old name, new name
+    QHash<QByteArray, OldOrNewName> expected;
     for (int i = 0; i < files; ++i) {
         const QByteArray artist = "band " + QByteArray::number(i % 100);
         const QByteArray title = "song " + QByteArray::number(i % 100);
@@ -210,14 +173,5 @@ TEST_F(RenameRunTest, KeepsEveryFileThroughCollisionsCaseChangesAndVanishedFiles
     window.answers = {MessageAnswer::Yes, MessageAnswer::No};
     run();
 
-    const QStringList left = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
-    EXPECT_EQ(left.size(), expected.size());
-    for (const QString &name : left) {
-        const QByteArray contents = folder.read(name);
-        const QByteArray marker = contents.left(contents.indexOf(';') + 1);
-        ASSERT_TRUE(expected.contains(marker)) << name.toStdString();
-        const auto [oldName, newName] = expected.take(marker);
-        EXPECT_TRUE(name == oldName || name == newName) << name.toStdString();
-    }
-    EXPECT_TRUE(expected.isEmpty());
+    expectEachFileOnceUnderOldOrNewName(folder.path(), expected);
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 
 #include <cerrno>
 #include <cstring>
@@ -12,8 +13,18 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// Which of the kernel's calls fail, and with what; 0 leaves the call to the kernel.
+struct Failures
+{
+    int renameNoReplace = 0;
+    int link = 0;
+    int unlinkOld = 0; // only for "old.mp3": removing anything else still works
+    int createExclusive = 0;
+    int rename = 0;
+};
+
 // The kernel's calls with some of them failing as a file system without them would.
-RenameCalls withFailing(int renameError, int linkError = 0, int unlinkError = 0)
+RenameCalls failing(const Failures &failures)
 {
     RenameCalls calls = RenameCalls::kernel();
     const auto failWith = [](int error) {
@@ -22,19 +33,37 @@ RenameCalls withFailing(int renameError, int linkError = 0, int unlinkError = 0)
             return -1;
         };
     };
-    if (renameError)
-        calls.renameNoReplace = failWith(renameError);
-    if (linkError)
-        calls.link = failWith(linkError);
-    if (unlinkError)
-        calls.unlink = [kernel = calls.unlink, unlinkError](const char *path) {
-            // Only the old name refuses to go; the clean-up of the new link still works.
+    if (failures.renameNoReplace)
+        calls.renameNoReplace = failWith(failures.renameNoReplace);
+    if (failures.link)
+        calls.link = failWith(failures.link);
+    if (failures.createExclusive)
+        calls.createExclusive = failWith(failures.createExclusive);
+    if (failures.rename)
+        calls.rename = failWith(failures.rename);
+    if (failures.unlinkOld)
+        calls.unlink = [kernel = calls.unlink, error = failures.unlinkOld](const char *path) {
             if (std::strstr(path, "old.mp3")) {
-                errno = unlinkError;
+                errno = error;
                 return -1;
             }
             return kernel(path);
         };
+    return calls;
+}
+
+// Where only the claim route works: another program puts a file on the placeholder just
+// before the rename, which then fails.
+RenameCalls placeholderTakenOverBeforeTheRename()
+{
+    RenameCalls calls = failing({.renameNoReplace = EINVAL, .link = EPERM});
+    calls.rename = [](const char *, const char *to) {
+        QFile other(QFile::decodeName(to));
+        if (other.open(QIODevice::WriteOnly))
+            other.write("precious");
+        errno = EIO;
+        return -1;
+    };
     return calls;
 }
 
@@ -47,21 +76,30 @@ QStringList entries(const TempFolder &folder)
 
 TEST(RenameWithoutReplacing, RenamesOrRefusesOnEveryRoute)
 {
+    const Failures noNoReplaceRename {.renameNoReplace = EINVAL};
+    const Failures claimRoute {.renameNoReplace = EINVAL, .link = EPERM};
     const struct
     {
         const char *route;
         RenameCalls calls;
         bool targetExists;
         int error; // 0: renamed
+        QByteArray leftAtNewName = {}; // after a failure; empty: nothing there
     } cases[] = {
         {"renameat2", RenameCalls::kernel(), false, 0},
-        {"renameat2, target exists", RenameCalls::kernel(), true, EEXIST},
-        {"link and unlink", withFailing(EINVAL), false, 0},
-        {"link and unlink, target exists", withFailing(ENOSYS), true, EEXIST},
-        {"link, unlink refused", withFailing(EINVAL, 0, EACCES), false, EACCES},
-        {"look then rename", withFailing(EINVAL, EPERM), false, 0},
-        {"look then rename, target exists", withFailing(EINVAL, EOPNOTSUPP), true, EEXIST},
-        {"renameat2 fails for good", withFailing(EIO), false, EIO},
+        {"renameat2, target exists", RenameCalls::kernel(), true, EEXIST, "precious"},
+        {"link and unlink", failing(noNoReplaceRename), false, 0},
+        {"link and unlink, target exists", failing({.renameNoReplace = ENOSYS}), true, EEXIST, "precious"},
+        {"link, unlink refused", failing({.renameNoReplace = EINVAL, .unlinkOld = EACCES}), false, EACCES},
+        {"claim then rename", failing(claimRoute), false, 0},
+        {"claim then rename, target exists", failing({.renameNoReplace = EINVAL, .link = EOPNOTSUPP}), true, EEXIST,
+            "precious"},
+        {"claim refused: a name the file system cannot hold",
+            failing({.renameNoReplace = EINVAL, .link = EPERM, .createExclusive = EPERM}), false, EPERM},
+        {"rename after the claim fails: placeholder removed",
+            failing({.renameNoReplace = EINVAL, .link = EPERM, .rename = EIO}), false, EIO},
+        {"placeholder taken over: left alone", placeholderTakenOverBeforeTheRename(), false, EIO, "precious"},
+        {"renameat2 fails for good", failing({.renameNoReplace = EIO}), false, EIO},
     };
     for (const auto &c : cases) {
         TempFolder folder;
@@ -78,8 +116,8 @@ TEST(RenameWithoutReplacing, RenamesOrRefusesOnEveryRoute)
             EXPECT_EQ(folder.read(u"New Name.mp3"_s), "old") << c.route;
         } else {
             EXPECT_EQ(folder.read(u"old.mp3"_s), "old") << c.route;
-            EXPECT_EQ(folder.read(u"New Name.mp3"_s), c.targetExists ? "precious" : "") << c.route;
-            EXPECT_EQ(entries(folder).size(), c.targetExists ? 2 : 1) << c.route;
+            EXPECT_EQ(folder.read(u"New Name.mp3"_s), c.leftAtNewName) << c.route;
+            EXPECT_EQ(entries(folder).size(), c.leftAtNewName.isEmpty() ? 1 : 2) << c.route;
         }
     }
 }
@@ -95,7 +133,8 @@ TEST(RenameWithoutReplacing, SamePathIsDoneAndBadPathsAreRefused)
     EXPECT_EQ(entries(folder), QStringList {u"a.mp3"_s});
 }
 
-// On a case-insensitive file system the new name "exists": it is the file itself.
+// On a case-insensitive file system the new name "exists": it is the file itself. A long
+// name changes case too: the temporary name is cut to fit.
 TEST(RenameWithoutReplacing, ChangesOnlyTheCaseThroughATemporaryName)
 {
     RenameCalls caseInsensitive = RenameCalls::kernel();
@@ -106,31 +145,51 @@ TEST(RenameWithoutReplacing, ChangesOnlyTheCaseThroughATemporaryName)
         }
         return RenameCalls::kernel().renameNoReplace(from, to);
     };
-    for (const RenameCalls &calls : {RenameCalls::kernel(), caseInsensitive}) {
-        TempFolder folder;
-        const QString from = folder.write(u"pink floyd - time.mp3"_s, "song");
-        const RenameOutcome outcome = renameWithoutReplacing(from, folder.path(u"Pink Floyd - Time.mp3"_s), calls);
-        EXPECT_TRUE(outcome.renamed);
-        EXPECT_EQ(entries(folder), QStringList {u"Pink Floyd - Time.mp3"_s});
+    const QString longName = QString(122, u'\u00f6') + u".mp3"_s; // 248 bytes
+    for (const RenameCalls &calls :
+        {RenameCalls::kernel(), caseInsensitive, failing({.renameNoReplace = EINVAL, .link = EPERM})}) {
+        for (const QString &name : {u"pink floyd - time.mp3"_s, longName}) {
+            TempFolder folder;
+            const QString from = folder.write(name, "song");
+            const QString newName = name.toUpper();
+            EXPECT_TRUE(renameWithoutReplacing(from, folder.path(newName), calls).renamed);
+            EXPECT_EQ(entries(folder), QStringList {newName});
+        }
     }
 }
 
-TEST(RenameWithoutReplacing, PutsTheNameBackWhenTheCaseChangeFailsHalfWay)
+// The first step went through; the second fails, and so may the way back. The file then
+// stays under the temporary name, which a person can see and the listing passes over.
+TEST(RenameWithoutReplacing, CaseChangeThatFailsHalfWayKeepsTheFileFindable)
 {
-    RenameCalls secondStepFails = RenameCalls::kernel();
-    secondStepFails.renameNoReplace = [](const char *from, const char *to) {
-        if (std::strstr(from, ".sorvane-rename-") && std::strstr(to, "Time")) {
-            errno = EIO;
-            return -1;
+    const struct
+    {
+        const char *what;
+        bool undoFails;
+    } cases[] = {{"second step fails", false}, {"second step and its undo fail", true}};
+    for (const auto &c : cases) {
+        RenameCalls calls = RenameCalls::kernel();
+        calls.renameNoReplace = [undoFails = c.undoFails](const char *from, const char *to) {
+            if (std::strstr(from, "~sorvane-") && (undoFails || std::strstr(to, "Time"))) {
+                errno = EIO;
+                return -1;
+            }
+            return RenameCalls::kernel().renameNoReplace(from, to);
+        };
+        TempFolder folder;
+        const QString from = folder.write(u"pink floyd - time.mp3"_s, "song");
+        const RenameOutcome outcome = renameWithoutReplacing(from, folder.path(u"Pink Floyd - Time.mp3"_s), calls);
+        EXPECT_FALSE(outcome.renamed) << c.what;
+        EXPECT_EQ(outcome.error, EIO) << c.what;
+        const QStringList left = entries(folder);
+        ASSERT_EQ(left.size(), 1) << c.what;
+        if (!c.undoFails) {
+            EXPECT_EQ(left.front(), u"pink floyd - time.mp3"_s);
+            continue;
         }
-        return RenameCalls::kernel().renameNoReplace(from, to);
-    };
-    TempFolder folder;
-    const QString from = folder.write(u"pink floyd - time.mp3"_s, "song");
-    const RenameOutcome outcome
-        = renameWithoutReplacing(from, folder.path(u"Pink Floyd - Time.mp3"_s), secondStepFails);
-    EXPECT_EQ(outcome.error, EIO);
-    EXPECT_EQ(entries(folder), QStringList {u"pink floyd - time.mp3"_s});
+        EXPECT_TRUE(left.front().startsWith(u"pink floyd - time.mp3~"_s)) << left.front().toStdString();
+        EXPECT_EQ(folder.read(left.front()), "song");
+    }
 }
 
 // Where both spellings are separate files, the other one is never replaced.

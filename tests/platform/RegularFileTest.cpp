@@ -1,0 +1,82 @@
+#include "platform/RegularFile.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include <cerrno>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Sees whether an entry was opened since the watch began. Looking an entry up with O_PATH
+// is no open; reading, writing, or opening a FIFO without blocking is.
+class OpenWatch
+{
+public:
+    explicit OpenWatch(const QString &path)
+        : m_fd(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
+    {
+        ::inotify_add_watch(m_fd, QFile::encodeName(path).constData(), IN_OPEN);
+    }
+    OpenWatch(const OpenWatch &) = delete;
+    OpenWatch &operator=(const OpenWatch &) = delete;
+    ~OpenWatch() { ::close(m_fd); }
+
+    bool sawOpen() const
+    {
+        alignas(inotify_event) char events[4096];
+        return ::read(m_fd, events, sizeof events) > 0;
+    }
+
+private:
+    int m_fd;
+};
+
+} // namespace
+
+TEST(RegularFile, OpensARegularFileAndNothingElse)
+{
+    TempFolder folder;
+    const struct
+    {
+        const char *what;
+        QString path;
+        int error; // 0: opened
+    } cases[] = {
+        {"regular file", folder.write(u"a.mp3"_s, "song"), 0},
+        {"folder", folder.makeFolder(u"folder.mp3"_s), EISDIR},
+        {"FIFO", folder.makeFifo(u"fifo.mp3"_s), EINVAL},
+        {"missing", folder.path(u"missing.mp3"_s), ENOENT},
+    };
+    for (const auto &c : cases) {
+        const OpenWatch watch(c.path);
+        RegularFile file = RegularFile::open(c.path, RegularFile::Access::Read);
+        EXPECT_EQ(file.isOpen(), c.error == 0) << c.what;
+        EXPECT_EQ(file.error(), c.error) << c.what;
+        EXPECT_EQ(watch.sawOpen(), c.error == 0) << c.what;
+    }
+}
+
+// Opening a device can act on it (a tape rewinds), so a device under a file's name is only
+// looked at, also through a link.
+TEST(RegularFile, NeverOpensADevice)
+{
+    TempFolder folder;
+    const QByteArray device = QFile::encodeName(folder.path(u"null"_s));
+    if (::mknod(device.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+        GTEST_SKIP() << "making a device node needs root";
+    const QString link = folder.path(u"x.mp3"_s);
+    ASSERT_EQ(::symlink(device.constData(), QFile::encodeName(link).constData()), 0);
+
+    const OpenWatch watch(link);
+    for (const auto access : {RegularFile::Access::Read, RegularFile::Access::ReadWrite})
+        EXPECT_EQ(RegularFile::open(link, access).error(), EINVAL);
+    EXPECT_FALSE(watch.sawOpen());
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "support/TempFolder.h"
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+// A file-system driver that runs in user space, and how to make, mount and check an image
+// for it.
+struct FuseDriver
+{
+    const char *name;
+    QStringList makeFileSystem; // the image's path goes last
+    QString mountProgram;
+    // Its arguments to run in the foreground and mount a device (the image or its loop
+    // device) on a folder.
+    QStringList (*mountArguments)(const QString &device, const QString &mountPoint);
+    bool needsLoopDevice; // run as root, it mounts block devices only
+    QStringList checkFileSystem; // read-only check, the image's path goes last
+    bool holdsNonAsciiNames;
+    // Faults of the driver itself that no program can work around; a test that would only
+    // meet them is skipped with the reason. Null where the driver has none.
+    const char *longRenameFault;
+    const char *fullVolumeFault;
+};
+
+// Why a volume of this driver cannot be mounted here, or an empty string when it can.
+QString missingForFuse(const FuseDriver &driver);
+
+// An image of the driver's file system, made and mounted in a temporary folder for one
+// test, and unmounted with the object, also when an assertion ends the test early.
+class FuseVolume
+{
+public:
+    FuseVolume(const FuseDriver &driver, qint64 imageSize);
+    FuseVolume(const FuseVolume &) = delete;
+    FuseVolume &operator=(const FuseVolume &) = delete;
+    ~FuseVolume();
+
+    // What went wrong while making or mounting the volume; empty once it is mounted.
+    QString failure() const { return m_failure; }
+    // The mount point, ending in "/".
+    QString folder() const;
+    // Unmounts and waits for the driver to end, so the image is complete.
+    bool unmount();
+    // What the file-system check found wrong with the unmounted image; empty when clean.
+    QString damage() const;
+
+private:
+    bool makeAndMount(qint64 imageSize);
+    bool waitUntilMounted();
+
+    const FuseDriver &m_driver;
+    TempFolder m_files;
+    QString m_loopDevice;
+    QProcess m_process;
+    bool m_mounted = false;
+    QString m_failure;
+};

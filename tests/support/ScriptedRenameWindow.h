@@ -1,0 +1,29 @@
+#pragma once
+
+#include "naming/RenameRun.h"
+
+#include <deque>
+#include <functional>
+
+// A window for a rename run that answers from a script; its tag editor runs scripted steps
+// on the file in hand. A box or an editor the script did not expect fails the test.
+class ScriptedRenameWindow final : public RenameWindow
+{
+public:
+    std::deque<MessageAnswer> answers;
+    std::deque<std::function<void()>> editorSteps;
+    bool forceTagEdit = false;
+    QStringList titles;
+    QString lastText;
+    int busyChanges = 0;
+    int rescans = 0;
+    bool ended = false;
+
+    MessageAnswer showMessage(const Message &message) override;
+    void setBusy(bool) override { ++busyChanges; }
+    bool IsForceTagEdit() override { return forceTagEdit; }
+    int conventionIndex() override { return 0; }
+    void editTags() override;
+    void ScanFilesFromFolder() override { ++rescans; }
+    void endProgram() override { ended = true; }
+};
