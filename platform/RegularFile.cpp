@@ -11,73 +11,83 @@
 
 namespace {
 
-// A descriptor that names an entry without opening it (O_PATH): looking at a FIFO or a
-// device this way neither blocks nor has the effects an open can have (a tape rewinds).
-class EntryHandle
-{
-public:
-    explicit EntryHandle(const QByteArray &path)
-        : m_fd(::open(path.constData(), O_PATH | O_CLOEXEC))
-    { }
-    EntryHandle(const EntryHandle &) = delete;
-    EntryHandle &operator=(const EntryHandle &) = delete;
-    ~EntryHandle()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-
-    int fd() const { return m_fd; }
-    // The path that opens the very entry this handle names, whatever its name is now.
-    QByteArray reopenPath() const { return "/proc/self/fd/" + QByteArray::number(m_fd); }
-
-private:
-    int m_fd;
-};
-
 // Why an entry of this kind may not be opened for access, or 0 when it may.
-int refusalOf(const struct stat &info, RegularFile::Access access)
+int refusalOf(mode_t mode, RegularFile::Access access)
 {
-    if (S_ISDIR(info.st_mode))
+    if (S_ISDIR(mode))
         return EISDIR;
-    if (!S_ISREG(info.st_mode))
+    if (!S_ISREG(mode))
         return EINVAL;
     // A file nobody may write is read-only to us too, also when root could write it.
-    if (access == RegularFile::Access::ReadWrite && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+    if (access == RegularFile::Access::ReadWrite && (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
         return EACCES;
     return 0;
 }
 
 } // namespace
 
-RegularFile RegularFile::open(const QString &path, Access access)
+FileEntry FileEntry::lookUp(const QString &path)
 {
-    RegularFile file;
+    FileEntry entry;
     const auto native = nativePath(path);
     if (!native) {
-        file.m_error = ENOENT;
-        return file;
+        entry.m_error = ENOENT;
+        return entry;
     }
-    const EntryHandle entry(*native);
+    entry.m_fd = ::open(native->constData(), O_PATH | O_CLOEXEC);
     struct stat info
     {
     };
-    if (entry.fd() < 0 || ::fstat(entry.fd(), &info) != 0) {
-        file.m_error = errno;
-        return file;
+    if (entry.m_fd < 0 || ::fstat(entry.m_fd, &info) != 0) {
+        entry.m_error = errno;
+        return entry;
     }
-    if (const int refusal = refusalOf(info, access)) {
-        file.m_error = refusal;
+    entry.m_mode = info.st_mode;
+    entry.m_size = S_ISREG(info.st_mode) ? info.st_size : 0;
+    return entry;
+}
+
+FileEntry::FileEntry(FileEntry &&other) noexcept
+    : m_fd(std::exchange(other.m_fd, -1))
+    , m_error(other.m_error)
+    , m_mode(other.m_mode)
+    , m_size(other.m_size)
+{ }
+
+FileEntry::~FileEntry()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+EntryKind FileEntry::kind() const
+{
+    if (m_error != 0)
+        return EntryKind::Missing;
+    if (S_ISREG(m_mode))
+        return EntryKind::RegularFile;
+    return S_ISDIR(m_mode) ? EntryKind::Directory : EntryKind::Special;
+}
+
+RegularFile FileEntry::open(RegularFile::Access access) const
+{
+    RegularFile file;
+    file.m_error = m_error != 0 ? m_error : refusalOf(m_mode, access);
+    if (file.m_error != 0)
         return file;
-    }
-    // Only the checked entry is opened, even if another has taken its name since.
-    const int flags = (access == Access::Read ? O_RDONLY : O_RDWR) | O_CLOEXEC;
-    file.m_fd = ::open(entry.reopenPath().constData(), flags);
+    const QByteArray thisEntry = "/proc/self/fd/" + QByteArray::number(m_fd);
+    const int flags = (access == RegularFile::Access::Read ? O_RDONLY : O_RDWR) | O_CLOEXEC;
+    file.m_fd = ::open(thisEntry.constData(), flags);
     if (file.m_fd < 0)
         file.m_error = errno;
     else
-        file.m_size = info.st_size;
+        file.m_size = m_size;
     return file;
+}
+
+RegularFile RegularFile::open(const QString &path, Access access)
+{
+    return FileEntry::lookUp(path).open(access);
 }
 
 RegularFile::RegularFile(RegularFile &&other) noexcept

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "platform/FileLookup.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+
+#include <sys/types.h>
 
 // An open regular file, closed when the object goes. It never creates, truncates or
 // appends on open, and never opens anything but a regular file: the entry is checked before
@@ -38,10 +42,40 @@ public:
     bool close();
 
 private:
+    friend class FileEntry;
     RegularFile() = default;
     bool fail();
 
     int m_fd = -1;
     int m_error = 0;
+    qint64 m_size = 0;
+};
+
+// An entry looked at without opening it (O_PATH, symbolic links followed): looking at a
+// FIFO or a device this way neither blocks nor has the effects an open can have (a tape
+// rewinds). Opening through it opens that very entry, even if another has taken its name
+// since, and only when it is a regular file.
+class FileEntry
+{
+public:
+    static FileEntry lookUp(const QString &path);
+
+    FileEntry(FileEntry &&other) noexcept;
+    FileEntry &operator=(FileEntry &&other) = delete;
+    FileEntry(const FileEntry &) = delete;
+    FileEntry &operator=(const FileEntry &) = delete;
+    ~FileEntry();
+
+    EntryKind kind() const;
+    // The size of a regular file; 0 for anything else.
+    qint64 size() const { return m_size; }
+    RegularFile open(RegularFile::Access access) const;
+
+private:
+    FileEntry() = default;
+
+    int m_fd = -1;
+    int m_error = 0;
+    mode_t m_mode = 0;
     qint64 m_size = 0;
 };

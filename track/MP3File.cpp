@@ -34,15 +34,16 @@ bool MP3File::setFileName(const QString &path)
     m_fileName = path;
     if (!hasMP3Extension(path))
         return true;
-    const EntryInfo entry = lookUpEntry(path);
-    if (entry.kind != EntryKind::RegularFile)
+    // One look serves both the check and the open.
+    const FileEntry entry = FileEntry::lookUp(path);
+    if (entry.kind() != EntryKind::RegularFile)
         return true;
 
     const QString genre = m_tags.Genre;
     m_tags = TagFields {};
     m_tags.Genre = genre;
-    if (entry.size >= ID3TagBlock::Size) {
-        RegularFile file = RegularFile::open(path, RegularFile::Access::Read);
+    if (entry.size() >= ID3TagBlock::Size) {
+        RegularFile file = entry.open(RegularFile::Access::Read);
         const auto tail = file.isOpen() ? readID3TagTail(file) : std::nullopt;
         if (!tail)
             return false;
