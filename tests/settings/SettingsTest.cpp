@@ -8,14 +8,17 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+using File = SettingsStore::File;
+
 QString readStartIn()
 {
-    return ReadRegistryString(RegistryHive::LocalMachine, ProgramKey, u"StartIn"_s, u"default"_s);
+    return ReadRegistryString(ProgramKey, u"StartIn"_s, u"default"_s);
 }
 
 } // namespace
 
-// Absent or not plain text reads as the default; text is cut at its first NUL.
+// Absent or not plain text reads as the default; text is cut at its first NUL. The same
+// rules hold in the user's file and in the machine-wide one.
 TEST(Registry, ReadsOnlyPlainText)
 {
     const std::pair<QByteArray, QString> cases[] = {
@@ -25,26 +28,58 @@ TEST(Registry, ReadsOnlyPlainText)
         {"[General]\nStartIn=/mu\\0sic/\n", u"/mu"_s},
         {"[General]\nstartin=/music/\n", u"default"_s},
         {"[General]\nStartIn=/a, /b\n", u"default"_s},
+        {"[General]\nStartIn=\"/a, /b; \\\\c\"\n", u"/a, /b; \\c"_s}, // quoted, "," ";" "\\" are kept
         {"[General]\nStartIn=@ByteArray(/music/)\n", u"default"_s},
         {"[General]\nStartIn=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x1)\n", u"default"_s},
     };
-    const SettingsStore store;
-    for (const auto &[file, expected] : cases) {
-        store.writeFile(file);
-        EXPECT_EQ(readStartIn(), expected) << file.toStdString();
+    for (const File file : {File::Machine, File::User}) {
+        const SettingsStore store;
+        for (const auto &[text, expected] : cases) {
+            store.writeFile(file, text);
+            EXPECT_EQ(readStartIn(), expected) << text.toStdString();
+        }
     }
 }
 
-TEST(Registry, WritesTextThatReadsBackTheSame)
+// The user's file wins key by key; what it lacks comes from the machine-wide file.
+TEST(Registry, ReadsTheUsersValueOverTheMachineWideOne)
+{
+    const QByteArray machine = "[General]\nStartIn=/srv/music/\n[Addons]\n1\\Name=Lyrics\n3\\Name=Chords\n";
+    const struct
+    {
+        QByteArray user;
+        QString startIn, addon1, addon3;
+    } cases[] = {
+        {"", u"/srv/music/"_s, u"Lyrics"_s, u"Chords"_s},
+        {"[General]\nStartIn=/home/me/\n[Addons]\n3\\Name=Tabs\n", u"/home/me/"_s, u"Lyrics"_s, u"Tabs"_s},
+        {"[General]\nStartIn=\n[Addons]\n1\\Name=\n", QString(), QString(), u"Chords"_s},
+        {"[General]\nstartin=/home/me/\n", u"/srv/music/"_s, u"Lyrics"_s, u"Chords"_s},
+    };
+    const SettingsStore store;
+    store.writeFile(File::Machine, machine);
+    for (const auto &c : cases) {
+        store.writeFile(File::User, c.user);
+        EXPECT_EQ(readStartIn(), c.startIn) << c.user.toStdString();
+        EXPECT_EQ(ReadRegistryString(ProgramKey + u"\\Addons\\1"_s, u"Name"_s, {}), c.addon1);
+        EXPECT_EQ(ReadRegistryString(ProgramKey + u"\\Addons\\3"_s, u"Name"_s, {}), c.addon3);
+    }
+}
+
+// Writes go to the user's file, so they hold where the machine-wide folder is read-only, and
+// leave the administrator's file as it was, comments and all.
+TEST(Registry, WritesTheUsersFileAndReadsItBack)
 {
     const SettingsStore store;
+    const QByteArray machine = "; Music shared by everyone\n[General]\nStartIn=/srv/music/\n";
+    store.writeFile(File::Machine, machine);
     WriteSetting(u"StartIn"_s, u"/my music, old/"_s);
+    WriteRegistryString(ProgramKey + u"\\Addons\\3"_s, u"Name"_s, u"Lyrics; chords"_s);
+
     EXPECT_EQ(store.value(u"StartIn"_s), u"/my music, old/"_s);
     EXPECT_EQ(readStartIn(), u"/my music, old/"_s);
-
-    WriteRegistryString(RegistryHive::LocalMachine, ProgramKey + u"\\Addons\\3"_s, u"Name"_s, u"Lyrics"_s);
-    EXPECT_EQ(store.value(u"Addons/3/Name"_s), u"Lyrics"_s);
-    EXPECT_EQ(ReadRegistryString(RegistryHive::LocalMachine, u"Sorvane"_s, u"StartIn"_s, u"default"_s), u"default"_s);
+    EXPECT_EQ(store.value(u"Addons/3/Name"_s), u"Lyrics; chords"_s);
+    EXPECT_EQ(store.fileBytes(File::Machine), machine);
+    EXPECT_EQ(ReadRegistryString(u"Sorvane"_s, u"StartIn"_s, u"default"_s), u"default"_s);
 }
 
 TEST(Addons, AddressCarriesArtistAndTitleAsAFormValue)
