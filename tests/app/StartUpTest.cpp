@@ -1,3 +1,4 @@
+#include "app/ProgramArguments.h"
 #include "support/AppHarness.h"
 #include "support/TempFolder.h"
 
@@ -83,5 +84,39 @@ TEST(StartUp, FolderOfTheFirstArgumentDecidesTheCurrentDirectory)
     for (const auto &c : cases) {
         AppHarness app(QString(), {c.firstArgument});
         EXPECT_EQ(app.state().CurrentDirectory, c.currentDirectory) << c.firstArgument.toStdString();
+    }
+}
+
+// "--help", "-h" and "--version" are answered when alone; the first "--" is dropped, and every
+// other argument is a file.
+TEST(CommandLine, AnswersHelpOrVersionAloneAndTakesEveryOtherArgumentAsAFile)
+{
+    const struct
+    {
+        std::vector<const char *> arguments;
+        QString firstLinePrinted;
+        QStringList files;
+    } cases[] = {
+        {{"--version"}, u"Sorvane 2.3"_s, {}},
+        {{"--help"}, u"Usage: sorvane [FILE]..."_s, {}},
+        {{"-h"}, u"Usage: sorvane [FILE]..."_s, {}},
+        {{}, {}, {}},
+        {{"--"}, {}, {}},
+        {{"--", "--help"}, {}, {u"--help"_s}},
+        {{"a.mp3", "--", "--", "-h"}, {}, {u"a.mp3"_s, u"--"_s, u"-h"_s}},
+        {{"--help", "a.mp3"}, {}, {u"--help"_s, u"a.mp3"_s}},
+        {{"--Version"}, {}, {u"--Version"_s}},
+        {{"-"}, {}, {u"-"_s}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.arguments));
+        std::vector<const char *> argv = {"sorvane"};
+        argv.insert(argv.end(), c.arguments.begin(), c.arguments.end());
+        const int argc = int(argv.size());
+        const std::optional<QString> printed = HelpOrVersionText(argc, argv.data());
+        EXPECT_EQ(printed.value_or(QString()).section(u'\n', 0, 0), c.firstLinePrinted);
+        if (!printed) {
+            EXPECT_EQ(ProgramArguments(argc, argv.data()), c.files);
+        }
     }
 }
