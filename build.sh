@@ -17,11 +17,18 @@ install_missing_packages() {
     done
     [ -z "$missing" ] && return
     sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null; then
+            echo "$0: sudo is missing: run this as root, or install sudo, to install:$missing" >&2
+            exit 1
+        fi
+        sudo="sudo"
+    fi
     echo "Installing:$missing"
     $sudo apt-get update -q
+    # env carries the setting through sudo, which drops it from the environment.
     # shellcheck disable=SC2086
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends $missing
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing
 }
 
 # build FOLDER [CMAKE OPTIONS...]
