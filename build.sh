@@ -1,13 +1,14 @@
 #!/bin/sh
 # Builds Sorvane and then runs it ("./build.sh run"), every test ("./build.sh test": the
 # suite, then the suite again under AddressSanitizer and UndefinedBehaviorSanitizer together
-# with the fuzz targets) or the benchmark ("./build.sh bench"). Installs the Debian packages it needs first, with sudo
-# when not run as root.
+# with the fuzz targets), the benchmark ("./build.sh bench") or a Debian package of it
+# ("./build.sh package"). Installs the Debian packages it needs first, with sudo when not run
+# as root.
 set -eu
 cd "$(dirname "$0")"
 
 packages="cmake make g++ clang libclang-rt-14-dev qt6-base-dev libgtest-dev python3-mutagen id3tool
-          desktop-file-utils appstream
+          desktop-file-utils appstream dpkg-dev
           fusefat exfat-fuse dosfstools exfatprogs"
 
 install_missing_packages() {
@@ -63,8 +64,13 @@ bench)
     build build
     build/bench/sorvane_bench
     ;;
+package)
+    install_missing_packages
+    build build
+    (cd build && cpack -G DEB)
+    ;;
 *)
-    echo "usage: $0 run [files...] | test | bench" >&2
+    echo "usage: $0 run [files...] | test | bench | package" >&2
     exit 2
     ;;
 esac
