@@ -100,8 +100,7 @@ TEST(Addons, ShowNamedAddonsAndOpenTheirAddressForTheFileInHand)
     app.window().FileGrid_Click();
     shown[0]->trigger();
     shown[1]->trigger();
-    EXPECT_EQ(app.script().openedAddresses,
-        std::vector<QUrl> {QUrl(u"http://lyrics.example/find?q=Simon+%26+Garfunkel+The+Boxer"_s)});
+    ASSERT_EQ(app.script().openedAddresses.size(), 1u);
     EXPECT_EQ(
         app.script().openedAddresses.front().toEncoded(), "http://lyrics.example/find?q=Simon+%26+Garfunkel+The+Boxer");
 }

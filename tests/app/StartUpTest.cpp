@@ -93,30 +93,26 @@ TEST(CommandLine, AnswersHelpOrVersionAloneAndTakesEveryOtherArgumentAsAFile)
 {
     const struct
     {
-        std::vector<const char *> arguments;
+        std::vector<const char *> argv;
         QString firstLinePrinted;
         QStringList files;
     } cases[] = {
-        {{"--version"}, u"Sorvane 2.3"_s, {}},
-        {{"--help"}, u"Usage: sorvane [FILE]..."_s, {}},
-        {{"-h"}, u"Usage: sorvane [FILE]..."_s, {}},
-        {{}, {}, {}},
-        {{"--"}, {}, {}},
-        {{"--", "--help"}, {}, {u"--help"_s}},
-        {{"a.mp3", "--", "--", "-h"}, {}, {u"a.mp3"_s, u"--"_s, u"-h"_s}},
-        {{"--help", "a.mp3"}, {}, {u"--help"_s, u"a.mp3"_s}},
-        {{"--Version"}, {}, {u"--Version"_s}},
-        {{"-"}, {}, {u"-"_s}},
+        {{"sorvane", "--version"}, u"Sorvane 2.3"_s, {}},
+        {{"sorvane", "--help"}, u"Usage: sorvane [FILE]..."_s, {}},
+        {{"sorvane", "-h"}, u"Usage: sorvane [FILE]..."_s, {}},
+        {{"sorvane"}, {}, {}},
+        {{"sorvane", "--"}, {}, {}},
+        {{"sorvane", "--", "--help"}, {}, {u"--help"_s}},
+        {{"sorvane", "a.mp3", "--", "--", "-h"}, {}, {u"a.mp3"_s, u"--"_s, u"-h"_s}},
+        {{"sorvane", "--help", "a.mp3"}, {}, {u"--help"_s, u"a.mp3"_s}},
+        {{"sorvane", "--Version"}, {}, {u"--Version"_s}},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.arguments));
-        std::vector<const char *> argv = {"sorvane"};
-        argv.insert(argv.end(), c.arguments.begin(), c.arguments.end());
-        const int argc = int(argv.size());
-        const std::optional<QString> printed = HelpOrVersionText(argc, argv.data());
+        SCOPED_TRACE(testing::PrintToString(c.argv));
+        const std::optional<QString> printed = HelpOrVersionText(int(c.argv.size()), c.argv.data());
         EXPECT_EQ(printed.value_or(QString()).section(u'\n', 0, 0), c.firstLinePrinted);
         if (!printed) {
-            EXPECT_EQ(ProgramArguments(argc, argv.data()), c.files);
+            EXPECT_EQ(ProgramArguments(int(c.argv.size()), c.argv.data()), c.files);
         }
     }
 }

@@ -41,30 +41,6 @@ TEST(Registry, ReadsOnlyPlainText)
     }
 }
 
-// The user's file wins key by key; what it lacks comes from the machine-wide file.
-TEST(Registry, ReadsTheUsersValueOverTheMachineWideOne)
-{
-    const QByteArray machine = "[General]\nStartIn=/srv/music/\n[Addons]\n1\\Name=Lyrics\n3\\Name=Chords\n";
-    const struct
-    {
-        QByteArray user;
-        QString startIn, addon1, addon3;
-    } cases[] = {
-        {"", u"/srv/music/"_s, u"Lyrics"_s, u"Chords"_s},
-        {"[General]\nStartIn=/home/me/\n[Addons]\n3\\Name=Tabs\n", u"/home/me/"_s, u"Lyrics"_s, u"Tabs"_s},
-        {"[General]\nStartIn=\n[Addons]\n1\\Name=\n", QString(), QString(), u"Chords"_s},
-        {"[General]\nstartin=/home/me/\n", u"/srv/music/"_s, u"Lyrics"_s, u"Chords"_s},
-    };
-    const SettingsStore store;
-    store.writeFile(File::Machine, machine);
-    for (const auto &c : cases) {
-        store.writeFile(File::User, c.user);
-        EXPECT_EQ(readStartIn(), c.startIn) << c.user.toStdString();
-        EXPECT_EQ(ReadRegistryString(ProgramKey + u"\\Addons\\1"_s, u"Name"_s, {}), c.addon1);
-        EXPECT_EQ(ReadRegistryString(ProgramKey + u"\\Addons\\3"_s, u"Name"_s, {}), c.addon3);
-    }
-}
-
 // Writes go to the user's file, so they hold where the machine-wide folder is read-only, and
 // leave the administrator's file as it was, comments and all.
 TEST(Registry, WritesTheUsersFileAndReadsItBack)
@@ -76,7 +52,6 @@ TEST(Registry, WritesTheUsersFileAndReadsItBack)
     WriteRegistryString(ProgramKey + u"\\Addons\\3"_s, u"Name"_s, u"Lyrics; chords"_s);
 
     EXPECT_EQ(store.value(u"StartIn"_s), u"/my music, old/"_s);
-    EXPECT_EQ(readStartIn(), u"/my music, old/"_s);
     EXPECT_EQ(store.value(u"Addons/3/Name"_s), u"Lyrics; chords"_s);
     EXPECT_EQ(store.fileBytes(File::Machine), machine);
     EXPECT_EQ(ReadRegistryString(u"Sorvane"_s, u"StartIn"_s, u"default"_s), u"default"_s);

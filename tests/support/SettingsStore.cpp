@@ -16,20 +16,16 @@ const QString kFolder = u"Kestova"_s;
 const QString kFile = u"Kestova/Sorvane.conf"_s;
 
 // Qt keeps one settings path per scope for the whole process: the user's and the machine's.
-std::vector<std::pair<QString, QString>> &storesInUse()
-{
-    static std::vector<std::pair<QString, QString>> folders;
-    return folders;
-}
+std::vector<std::pair<QString, QString>> storesInUse;
 
-const QFile::Permissions kReadable = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
-const QFile::Permissions kReadOnlyFolder = kReadable | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+const QFile::Permissions kReadOnlyFolder
+    = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
 
 } // namespace
 
 SettingsStore::SettingsStore()
 {
-    storesInUse().emplace_back(m_user.path(), m_machine.path());
+    storesInUse.emplace_back(m_user.path(), m_machine.path());
     RedirectSettings(m_user.path(), m_machine.path());
 }
 
@@ -37,21 +33,19 @@ SettingsStore::~SettingsStore()
 {
     // The read-only folder must be writable again for its removal.
     QFile::setPermissions(m_machine.path(kFolder), kReadOnlyFolder | QFile::WriteOwner);
-    storesInUse().pop_back();
-    if (!storesInUse().empty())
-        RedirectSettings(storesInUse().back().first, storesInUse().back().second);
+    storesInUse.pop_back();
+    if (!storesInUse.empty())
+        RedirectSettings(storesInUse.back().first, storesInUse.back().second);
 }
 
 void SettingsStore::writeFile(File file, const QByteArray &text) const
 {
     const QString folderPath = folder(file).makeFolder(kFolder);
     QFile::setPermissions(folderPath, kReadOnlyFolder | QFile::WriteOwner);
-    QFile::remove(folder(file).path(kFile));
-    const QString filePath = folder(file).write(kFile, text);
-    if (file == File::Machine) {
-        QFile::setPermissions(filePath, kReadable);
+    folder(file).write(kFile, text);
+    // Qt saves a file by replacing it, which a read-only folder refuses.
+    if (file == File::Machine)
         QFile::setPermissions(folderPath, kReadOnlyFolder);
-    }
 }
 
 QByteArray SettingsStore::fileBytes(File file) const
