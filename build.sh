@@ -1,13 +1,14 @@
 #!/bin/sh
 # Builds Sorvane and then runs it ("./build.sh run"), every test ("./build.sh test": the
 # suite, then the suite again under AddressSanitizer and UndefinedBehaviorSanitizer together
-# with the fuzz targets) or the benchmark ("./build.sh bench"). Installs the Debian packages it needs first, with sudo
-# when not run as root.
+# with the fuzz targets), the benchmark ("./build.sh bench") or a Debian package of it
+# ("./build.sh package"). Installs the Debian packages it needs first, with sudo when not run
+# as root.
 set -eu
 cd "$(dirname "$0")"
 
 packages="cmake make g++ clang libclang-rt-14-dev qt6-base-dev libgtest-dev python3-mutagen id3tool
-          desktop-file-utils appstream
+          desktop-file-utils appstream dpkg-dev
           fusefat exfat-fuse dosfstools exfatprogs"
 
 install_missing_packages() {
@@ -17,11 +18,18 @@ install_missing_packages() {
     done
     [ -z "$missing" ] && return
     sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null; then
+            echo "$0: sudo is missing: run this as root, or install sudo, to install:$missing" >&2
+            exit 1
+        fi
+        sudo="sudo"
+    fi
     echo "Installing:$missing"
     $sudo apt-get update -q
+    # env carries the setting through sudo, which drops it from the environment.
     # shellcheck disable=SC2086
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends $missing
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing
 }
 
 # build FOLDER [CMAKE OPTIONS...]
@@ -56,8 +64,13 @@ bench)
     build build
     build/bench/sorvane_bench
     ;;
+package)
+    install_missing_packages
+    build build
+    (cd build && cpack -G DEB)
+    ;;
 *)
-    echo "usage: $0 run [files...] | test | bench" >&2
+    echo "usage: $0 run [files...] | test | bench | package" >&2
     exit 2
     ;;
 esac

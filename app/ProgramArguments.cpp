@@ -1,13 +1,49 @@
 #include "app/ProgramArguments.h"
 
+#include "app/ProductInfo.h"
 #include "platform/FileLookup.h"
 
 #include <QFile>
 
+#include <string_view>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kUsage = uR"(Usage: sorvane [FILE]...
+Lists the MP3 files of the folder listed last (at first, of the home folder), each beside
+the name its ID3v1 tag gives it, ready to be renamed. With FILEs, lists those files, all
+taken to lie in the folder of the first one.
+
+  -h, --help   show this help and exit
+  --version    show the version and exit
+  --           take every argument after it as a file
+)"_s;
+
+} // namespace
+
+std::optional<QString> HelpOrVersionText(int argc, const char *const argv[])
+{
+    if (argc != 2)
+        return std::nullopt;
+    const std::string_view argument = argv[1];
+    if (argument == "--help" || argument == "-h")
+        return kUsage;
+    if (argument == "--version")
+        return u"Sorvane "_s + GetVersionText() + u'\n';
+    return std::nullopt;
+}
+
 QStringList ProgramArguments(int argc, const char *const argv[])
 {
     QStringList arguments;
+    bool separatorSeen = false;
     for (int i = 1; i < argc; ++i) {
+        if (!separatorSeen && std::string_view(argv[i]) == "--") {
+            separatorSeen = true;
+            continue;
+        }
         // A path holding a NUL is refused by every lookup, so it names no file.
         arguments.append(decodedPath(argv[i]).value_or(QFile::decodeName(argv[i]) + QChar(u'\0')));
     }

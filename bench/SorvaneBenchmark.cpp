@@ -4,6 +4,7 @@
 #include "app/frmMain.h"
 #include "app/frmSelectFiles.h"
 #include "platform/DesktopServices.h"
+#include "settings/Registry.h"
 #include "track/ID3TagBlock.h"
 
 #include <QApplication>
@@ -11,7 +12,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QThread>
@@ -162,6 +162,7 @@ double peakMemoryMiB(const QStringList &paths, const QString &settingsFolder)
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    environment.insert(u"XDG_CONFIG_HOME"_s, settingsFolder);
     environment.insert(u"XDG_CONFIG_DIRS"_s, settingsFolder);
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(SORVANE_PROGRAM), paths);
@@ -193,7 +194,7 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QTemporaryDir settings;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, settings.path());
+    RedirectSettings(settings.path(), settings.path());
     QTemporaryDir listed;
     QTemporaryDir renamed;
     const QStringList listedPaths = writeCorpus(listed.path() + u'/', false);

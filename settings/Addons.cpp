@@ -9,11 +9,11 @@ using namespace Qt::StringLiterals;
 
 void LoadSettings(ProgramState &state)
 {
-    state.StartInDirectory = ReadRegistryString(RegistryHive::LocalMachine, ProgramKey, u"StartIn"_s, QString());
+    state.StartInDirectory = ReadRegistryString(ProgramKey, u"StartIn"_s, QString());
     for (int position = 1; position <= ProgramState::AddonCount; ++position) {
         const QString key = ProgramKey + u"\\Addons\\"_s + QString::number(position);
-        state.AddonNames[position - 1] = ReadRegistryString(RegistryHive::LocalMachine, key, u"Name"_s, QString());
-        state.AddonURLs[position - 1] = ReadRegistryString(RegistryHive::LocalMachine, key, u"URL"_s, QString());
+        state.AddonNames[position - 1] = ReadRegistryString(key, u"Name"_s, QString());
+        state.AddonURLs[position - 1] = ReadRegistryString(key, u"URL"_s, QString());
     }
 }
 

@@ -19,23 +19,24 @@ struct Location
     QString key;
 };
 
-Location locate(RegistryHive hive, const QString &keyPath, const QString &valueName)
+Location locate(const QString &keyPath, const QString &valueName)
 {
     const QStringList parts = keyPath.split(u'\\');
     if (parts.size() < 3 || parts[0] != u"Software"_s || parts[1].isEmpty() || parts[2].isEmpty())
         return {};
-    const auto scope = hive == RegistryHive::LocalMachine ? QSettings::SystemScope : QSettings::UserScope;
     QStringList key = parts.mid(3);
     key.append(valueName);
-    return {std::make_unique<QSettings>(QSettings::NativeFormat, scope, parts[1], parts[2]), key.join(u'/')};
+    // The user scope: Qt reads a value the user's file lacks from the machine-wide file, and
+    // writes to the user's file alone.
+    return {
+        std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, parts[1], parts[2]), key.join(u'/')};
 }
 
 } // namespace
 
-QString ReadRegistryString(
-    RegistryHive hive, const QString &keyPath, const QString &valueName, const QString &defaultText)
+QString ReadRegistryString(const QString &keyPath, const QString &valueName, const QString &defaultText)
 {
-    const Location location = locate(hive, keyPath, valueName);
+    const Location location = locate(keyPath, valueName);
     if (!location.settings)
         return defaultText;
     const QVariant value = location.settings->value(location.key);
@@ -44,14 +45,20 @@ QString ReadRegistryString(
     return textUpToNul(value.toString());
 }
 
-void WriteRegistryString(RegistryHive hive, const QString &keyPath, const QString &valueName, const QString &text)
+void WriteRegistryString(const QString &keyPath, const QString &valueName, const QString &text)
 {
-    const Location location = locate(hive, keyPath, valueName);
+    const Location location = locate(keyPath, valueName);
     if (location.settings)
         location.settings->setValue(location.key, text);
 }
 
 void WriteSetting(const QString &valueName, const QString &text)
 {
-    WriteRegistryString(RegistryHive::LocalMachine, ProgramKey, valueName, text);
+    WriteRegistryString(ProgramKey, valueName, text);
+}
+
+void RedirectSettings(const QString &userFolder, const QString &machineFolder)
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, userFolder);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, machineFolder);
 }

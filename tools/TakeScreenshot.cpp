@@ -6,6 +6,7 @@
 #include "app/frmSelectFiles.h"
 #include "editor/frmEditID3Tags.h"
 #include "platform/QtDesktopServices.h"
+#include "settings/Registry.h"
 #include "track/GenreNames.h"
 #include "track/ID3TagWriter.h"
 
@@ -50,6 +51,8 @@ int main(int argc, char *argv[])
         return 2;
     }
     QTemporaryDir home;
+    // Settings of its own: a folder remembered by whoever runs the tool must not be drawn.
+    RedirectSettings(home.path(), home.path());
     const QString music = home.path() + u"/Music/"_s;
     QDir().mkpath(music);
     const Sample samples[] = {
@@ -72,7 +75,8 @@ int main(int argc, char *argv[])
         return 1;
 
     startUp.state().CurrentFile.setFileName(music + samples[0].fileName);
-    frmEditID3Tags editor(startUp.state(), startUp.services(), [] {}, &startUp.mainWindow());
+    frmEditID3Tags editor(
+        startUp.state(), startUp.services(), [] {}, &startUp.mainWindow());
     editor.show();
     QApplication::processEvents();
     return editor.grab().save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;

@@ -1,3 +1,4 @@
+#include "app/ProgramArguments.h"
 #include "support/AppHarness.h"
 #include "support/TempFolder.h"
 
@@ -83,5 +84,35 @@ TEST(StartUp, FolderOfTheFirstArgumentDecidesTheCurrentDirectory)
     for (const auto &c : cases) {
         AppHarness app(QString(), {c.firstArgument});
         EXPECT_EQ(app.state().CurrentDirectory, c.currentDirectory) << c.firstArgument.toStdString();
+    }
+}
+
+// "--help", "-h" and "--version" are answered when alone; the first "--" is dropped, and every
+// other argument is a file.
+TEST(CommandLine, AnswersHelpOrVersionAloneAndTakesEveryOtherArgumentAsAFile)
+{
+    const struct
+    {
+        std::vector<const char *> argv;
+        QString firstLinePrinted;
+        QStringList files;
+    } cases[] = {
+        {{"sorvane", "--version"}, u"Sorvane 2.3"_s, {}},
+        {{"sorvane", "--help"}, u"Usage: sorvane [FILE]..."_s, {}},
+        {{"sorvane", "-h"}, u"Usage: sorvane [FILE]..."_s, {}},
+        {{"sorvane"}, {}, {}},
+        {{"sorvane", "--"}, {}, {}},
+        {{"sorvane", "--", "--help"}, {}, {u"--help"_s}},
+        {{"sorvane", "a.mp3", "--", "--", "-h"}, {}, {u"a.mp3"_s, u"--"_s, u"-h"_s}},
+        {{"sorvane", "--help", "a.mp3"}, {}, {u"--help"_s, u"a.mp3"_s}},
+        {{"sorvane", "--Version"}, {}, {u"--Version"_s}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.argv));
+        const std::optional<QString> printed = HelpOrVersionText(int(c.argv.size()), c.argv.data());
+        EXPECT_EQ(printed.value_or(QString()).section(u'\n', 0, 0), c.firstLinePrinted);
+        if (!printed) {
+            EXPECT_EQ(ProgramArguments(int(c.argv.size()), c.argv.data()), c.files);
+        }
     }
 }

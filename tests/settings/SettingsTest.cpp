@@ -8,14 +8,17 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+using File = SettingsStore::File;
+
 QString readStartIn()
 {
-    return ReadRegistryString(RegistryHive::LocalMachine, ProgramKey, u"StartIn"_s, u"default"_s);
+    return ReadRegistryString(ProgramKey, u"StartIn"_s, u"default"_s);
 }
 
 } // namespace
 
-// Absent or not plain text reads as the default; text is cut at its first NUL.
+// Absent or not plain text reads as the default; text is cut at its first NUL. The same
+// rules hold in the user's file and in the machine-wide one.
 TEST(Registry, ReadsOnlyPlainText)
 {
     const std::pair<QByteArray, QString> cases[] = {
@@ -25,26 +28,33 @@ TEST(Registry, ReadsOnlyPlainText)
         {"[General]\nStartIn=/mu\\0sic/\n", u"/mu"_s},
         {"[General]\nstartin=/music/\n", u"default"_s},
         {"[General]\nStartIn=/a, /b\n", u"default"_s},
+        {"[General]\nStartIn=\"/a, /b; \\\\c\"\n", u"/a, /b; \\c"_s}, // quoted, "," ";" "\\" are kept
         {"[General]\nStartIn=@ByteArray(/music/)\n", u"default"_s},
         {"[General]\nStartIn=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x1)\n", u"default"_s},
     };
-    const SettingsStore store;
-    for (const auto &[file, expected] : cases) {
-        store.writeFile(file);
-        EXPECT_EQ(readStartIn(), expected) << file.toStdString();
+    for (const File file : {File::Machine, File::User}) {
+        const SettingsStore store;
+        for (const auto &[text, expected] : cases) {
+            store.writeFile(file, text);
+            EXPECT_EQ(readStartIn(), expected) << text.toStdString();
+        }
     }
 }
 
-TEST(Registry, WritesTextThatReadsBackTheSame)
+// Writes go to the user's file, so they hold where the machine-wide folder is read-only, and
+// leave the administrator's file as it was, comments and all.
+TEST(Registry, WritesTheUsersFileAndReadsItBack)
 {
     const SettingsStore store;
+    const QByteArray machine = "; Music shared by everyone\n[General]\nStartIn=/srv/music/\n";
+    store.writeFile(File::Machine, machine);
     WriteSetting(u"StartIn"_s, u"/my music, old/"_s);
-    EXPECT_EQ(store.value(u"StartIn"_s), u"/my music, old/"_s);
-    EXPECT_EQ(readStartIn(), u"/my music, old/"_s);
+    WriteRegistryString(ProgramKey + u"\\Addons\\3"_s, u"Name"_s, u"Lyrics; chords"_s);
 
-    WriteRegistryString(RegistryHive::LocalMachine, ProgramKey + u"\\Addons\\3"_s, u"Name"_s, u"Lyrics"_s);
-    EXPECT_EQ(store.value(u"Addons/3/Name"_s), u"Lyrics"_s);
-    EXPECT_EQ(ReadRegistryString(RegistryHive::LocalMachine, u"Sorvane"_s, u"StartIn"_s, u"default"_s), u"default"_s);
+    EXPECT_EQ(store.value(u"StartIn"_s), u"/my music, old/"_s);
+    EXPECT_EQ(store.value(u"Addons/3/Name"_s), u"Lyrics; chords"_s);
+    EXPECT_EQ(store.fileBytes(File::Machine), machine);
+    EXPECT_EQ(ReadRegistryString(u"Sorvane"_s, u"StartIn"_s, u"default"_s), u"default"_s);
 }
 
 TEST(Addons, AddressCarriesArtistAndTitleAsAFormValue)

@@ -1,43 +1,59 @@
 #include "support/SettingsStore.h"
 
-#include <QDir>
+#include "settings/Registry.h"
+
+#include <QFile>
 #include <QSettings>
 
+#include <utility>
 #include <vector>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// Qt keeps one settings path per scope for the whole process.
-std::vector<QString> &storesInUse()
-{
-    static std::vector<QString> folders;
-    return folders;
-}
+const QString kFolder = u"Kestova"_s;
+const QString kFile = u"Kestova/Sorvane.conf"_s;
+
+// Qt keeps one settings path per scope for the whole process: the user's and the machine's.
+std::vector<std::pair<QString, QString>> storesInUse;
+
+const QFile::Permissions kReadOnlyFolder
+    = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
 
 } // namespace
 
 SettingsStore::SettingsStore()
 {
-    storesInUse().push_back(m_folder.path());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, m_folder.path());
+    storesInUse.emplace_back(m_user.path(), m_machine.path());
+    RedirectSettings(m_user.path(), m_machine.path());
 }
 
 SettingsStore::~SettingsStore()
 {
-    storesInUse().pop_back();
-    if (!storesInUse().empty())
-        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, storesInUse().back());
+    // The read-only folder must be writable again for its removal.
+    QFile::setPermissions(m_machine.path(kFolder), kReadOnlyFolder | QFile::WriteOwner);
+    storesInUse.pop_back();
+    if (!storesInUse.empty())
+        RedirectSettings(storesInUse.back().first, storesInUse.back().second);
 }
 
-void SettingsStore::writeFile(const QByteArray &text) const
+void SettingsStore::writeFile(File file, const QByteArray &text) const
 {
-    m_folder.makeFolder(u"Kestova"_s);
-    m_folder.write(u"Kestova/Sorvane.conf"_s, text);
+    const QString folderPath = folder(file).makeFolder(kFolder);
+    QFile::setPermissions(folderPath, kReadOnlyFolder | QFile::WriteOwner);
+    folder(file).write(kFile, text);
+    // Qt saves a file by replacing it, which a read-only folder refuses.
+    if (file == File::Machine)
+        QFile::setPermissions(folderPath, kReadOnlyFolder);
+}
+
+QByteArray SettingsStore::fileBytes(File file) const
+{
+    return folder(file).read(kFile);
 }
 
 QVariant SettingsStore::value(const QString &key) const
 {
-    return QSettings(QSettings::NativeFormat, QSettings::SystemScope, u"Kestova"_s, u"Sorvane"_s).value(key);
+    return QSettings(m_user.path(kFile), QSettings::NativeFormat).value(key);
 }

@@ -4,22 +4,29 @@
 
 #include <QString>
 
-// A machine-wide settings store of its own for one test: the program's settings file lives
-// in a temporary folder instead of the system's. Stores nest: when one goes, the one made
-// before it is in use again.
+// A settings store of its own for one test: the user's file and the machine-wide file live in
+// temporary folders instead of the user's and the system's. Stores nest: when one goes, the
+// one made before it is in use again.
 class SettingsStore
 {
 public:
+    enum class File { Machine, User };
+
     SettingsStore();
     ~SettingsStore();
     SettingsStore(const SettingsStore &) = delete;
     SettingsStore &operator=(const SettingsStore &) = delete;
 
-    // Replaces the program's settings file with text, as an administrator would write it.
-    void writeFile(const QByteArray &text) const;
-    // A value as a fresh reader finds it in the file.
+    // Replaces one of the program's settings files with text, as a person would write it. The
+    // machine-wide file's folder is left read-only, as the system's is to an ordinary user.
+    void writeFile(File file, const QByteArray &text) const;
+    QByteArray fileBytes(File file) const;
+    // A value as a fresh reader finds it in the user's file alone.
     QVariant value(const QString &key) const;
 
 private:
-    TempFolder m_folder;
+    const TempFolder &folder(File file) const { return file == File::Machine ? m_machine : m_user; }
+
+    TempFolder m_machine;
+    TempFolder m_user;
 };

@@ -1,0 +1,23 @@
+# A Debian package of what `cmake --install` installs, under /usr, built by `cpack -G DEB` in
+# the build folder (./build.sh package). Its dependencies are read from the binary, and dpkg's
+# triggers refresh the desktop database and icon cache when it is installed or removed.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME sorvane)
+set(CPACK_PACKAGE_VENDOR Kestova)
+set(CPACK_PACKAGE_CONTACT "Kestova <sorvane@kestova.example.com>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Rename MP3 files after their ID3 tags")
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Sorvane lists the MP3 files of a folder, reads each file's ID3v1 tag"
+    "and shows beside every file the name it should have under one of seven"
+    "naming conventions, such as 'Artist - Song Title'. One command renames"
+    "them all without ever replacing an existing file, and a tag editor fills"
+    "in the fields a name needs or rewrites any file's tag.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION sound)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://kestova.example.com)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+
+include(CPack)
