@@ -81,8 +81,11 @@ void frmSelectFiles::clearFileList()
 void frmSelectFiles::rebuildFromArguments()
 {
     clearFileList();
-    for (const QString &name : std::as_const(m_state.ArgumentFiles))
-        ScanFilesFromArgs(name);
+    // A file that cannot be read is not listed, and so not renamed either.
+    for (QString &name : m_state.ArgumentFiles) {
+        if (!ScanFilesFromArgs(name))
+            name.clear();
+    }
 }
 
 void frmSelectFiles::RebuildFileList()

@@ -60,7 +60,10 @@ void frmMain::Form_Load()
     if (!m_state.isArgumentMode())
         LoadSettings(m_state);
     LoadScreen();
+    // Choosing the first convention lists the files, those of the command line included.
     m_frmSelectFiles->ReadyToGo();
+    if (m_state.isArgumentMode())
+        m_frmSelectFiles->showFilesListed();
     for (int position = 1; position <= ProgramState::AddonCount; ++position)
         SetPopupMenuLabels(position);
     m_frmSelectFiles->show();
@@ -70,24 +73,21 @@ void frmMain::LoadScreen()
 {
     m_frmSelectFiles->Form_Load();
     if (m_state.isArgumentMode())
-        listArgumentFiles();
-    m_frmSelectFiles->showFilesListed();
+        takeArgumentFiles();
 }
 
 // Every argument names one file; all of them are taken to lie in the first one's folder.
-void frmMain::listArgumentFiles()
+// They are read once, by the listing that follows, not here as well: that listing would
+// replace this one before anyone saw it.
+void frmMain::takeArgumentFiles()
 {
     m_state.ArgumentFiles = m_arguments;
     m_state.CurrentDirectory = withTrailingSlash(ExpandLongPath(QFileInfo(m_arguments.first()).path()));
     // Remembered, so that the next start without arguments lists this folder.
     m_state.StartInDirectory = m_state.CurrentDirectory;
     WriteSetting(u"StartIn"_s, m_state.StartInDirectory);
-    m_frmSelectFiles->clearFileList();
-    for (QString &entry : m_state.ArgumentFiles) {
+    for (QString &entry : m_state.ArgumentFiles)
         entry = normalFileName(entry);
-        if (!m_frmSelectFiles->ScanFilesFromArgs(entry))
-            entry.clear();
-    }
 }
 
 void frmMain::SetPopupMenuLabels(int piAddonNum)

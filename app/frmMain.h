@@ -47,7 +47,7 @@ private Q_SLOTS:
 private:
     void createPopupMenus();
     void LoadScreen();
-    void listArgumentFiles();
+    void takeArgumentFiles();
 
     const QStringList m_arguments;
     std::unique_ptr<DesktopServices> m_services;

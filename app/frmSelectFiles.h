@@ -41,12 +41,6 @@ public:
     // in folder mode, lists it.
     void SetScanDirectory(const QString &path);
     void ScanFilesFromFolder() override;
-    // Argument mode: adds the file name (a bare name in the current directory) as the top row
-    // when it loads. False when it was not listed.
-    bool ScanFilesFromArgs(const QString &name);
-    // Empties the grid and the count, and shows the current directory, before the argument
-    // files are listed (again).
-    void clearFileList();
     // Lists the files again, as a change of convention does: the command-line files in
     // argument mode, the current directory otherwise.
     void RebuildFileList();
@@ -95,6 +89,12 @@ private:
     bool ComputeNewFileName(const QString &name);
     void AddFileRow(int row, const QString &name);
     void ShowNewFileName(int row);
+    // Argument mode: adds the file name (a bare name in the current directory) as the top row
+    // when it loads. False when it was not listed.
+    bool ScanFilesFromArgs(const QString &name);
+    // Empties the grid and the count, and shows the current directory, before the argument
+    // files are listed (again).
+    void clearFileList();
     void rebuildFromArguments();
     void RenameAllFiles();
 
