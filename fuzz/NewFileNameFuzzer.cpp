@@ -66,8 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             const QString name = BuildNewFileName(track, convention, illegalChars);
             if (!name.endsWith(u".mp3") || name.startsWith(u'.'))
                 std::abort();
-            const bool unreadable = std::any_of(
-                name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; });
+            const bool unreadable = std::any_of(name.begin(), name.end(), isControlCharacter);
             if (!track.IsMissingTags() && (name.contains(u'/') || unreadable))
                 std::abort();
         }

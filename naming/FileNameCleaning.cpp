@@ -15,10 +15,9 @@ void FillIllegalChars(IllegalCharList &illegalChars)
 QString CleanFileNamePart(const QString &text, const IllegalCharList &illegalChars)
 {
     const QString trimmed = trimSpaces(text.contains(u"\r\n"_s) ? QString(text).remove(u"\r\n"_s) : text);
-    // One pass: every entry of the list is a single character. Control characters cannot
-    // stand in a name a person can read or type either (a line feed would split it).
+    // One pass: every entry of the list is a single character.
     const auto isIllegal = [&illegalChars](QChar c) {
-        return (c.unicode() < 0x20 || c.unicode() == 0x7f)
+        return isControlCharacter(c)
             || std::any_of(illegalChars.begin(), illegalChars.end(),
                 [c](const QString &illegal) { return illegal.size() == 1 && illegal[0] == c; });
     };

@@ -13,6 +13,13 @@ using IllegalCharList = std::array<QString, 9>;
 
 void FillIllegalChars(IllegalCharList &illegalChars);
 
+// U+0000 to U+001F and U+007F: characters no name a person reads or types may hold (a line
+// feed would split it).
+constexpr bool isControlCharacter(QChar c)
+{
+    return c.unicode() < 0x20 || c.unicode() == 0x7f;
+}
+
 // Removes CR LF pairs, spaces at both ends and every NUL, in that order, then replaces each
 // illegal character and each control character (U+0001 to U+001F, U+007F) by a space.
 // Nothing is trimmed after the replacement.
