@@ -20,6 +20,13 @@ std::optional<QString> decodedPath(const char *native)
     return path;
 }
 
+EntryKind entryKindOfMode(unsigned mode)
+{
+    if (S_ISREG(mode))
+        return EntryKind::RegularFile;
+    return S_ISDIR(mode) ? EntryKind::Directory : EntryKind::Special;
+}
+
 EntryInfo lookUpEntry(const QString &path)
 {
     const auto native = nativePath(path);
@@ -28,9 +35,8 @@ EntryInfo lookUpEntry(const QString &path)
     };
     if (!native || ::stat(native->constData(), &info) != 0)
         return {};
-    if (S_ISREG(info.st_mode))
-        return {EntryKind::RegularFile, info.st_size};
-    return {S_ISDIR(info.st_mode) ? EntryKind::Directory : EntryKind::Special, 0};
+    const EntryKind kind = entryKindOfMode(info.st_mode);
+    return {kind, kind == EntryKind::RegularFile ? info.st_size : 0};
 }
 
 bool isHiddenName(const QString &path)

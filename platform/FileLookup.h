@@ -18,6 +18,9 @@ std::optional<QByteArray> nativePath(const QString &path);
 // file, or none.
 std::optional<QString> decodedPath(const char *native);
 
+// The kind of entry a file mode (st_mode) describes.
+EntryKind entryKindOfMode(unsigned mode);
+
 struct EntryInfo
 {
     EntryKind kind = EntryKind::Missing;

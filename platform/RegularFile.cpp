@@ -62,11 +62,7 @@ FileEntry::~FileEntry()
 
 EntryKind FileEntry::kind() const
 {
-    if (m_error != 0)
-        return EntryKind::Missing;
-    if (S_ISREG(m_mode))
-        return EntryKind::RegularFile;
-    return S_ISDIR(m_mode) ? EntryKind::Directory : EntryKind::Special;
+    return m_error != 0 ? EntryKind::Missing : entryKindOfMode(m_mode);
 }
 
 RegularFile FileEntry::open(RegularFile::Access access) const
