@@ -13,6 +13,8 @@
 #include <QDir>
 #include <QLabel>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 void frmSelectFiles::SetScanDirectory(const QString &path)
@@ -31,7 +33,8 @@ void frmSelectFiles::ScanFilesFromFolder()
 {
     m_state.FileCount = 0;
     showCurrentDirectory();
-    const QStringList names = listMP3Files(m_state.CurrentDirectory);
+    const FolderListing listing = listFolder(m_state.CurrentDirectory);
+    const QStringList &names = listing.mp3Files;
     // Past the bound nothing is listed, and a rename run then renames nothing.
     const bool tooMany = names.size() > ProgramState::MaxListedFiles;
 
@@ -46,11 +49,12 @@ void frmSelectFiles::ScanFilesFromFolder()
     for (const QString &name : tooMany ? QStringList() : names) {
         if (!ComputeNewFileName(name))
             continue; // unreadable or gone: not listed, and not renamed either
-        rows.push_back({name, m_state.CurrentFile.NewFileName()});
+        rows.push_back({name, m_state.CurrentFile.NewFileName(), m_state.CurrentFile.IsMissingTags()});
         m_state.FileNames.append(name);
     }
     m_state.FileCount = int(m_state.FileNames.size());
     m_fileRows->setRows(std::move(rows));
+    showRenameWarnings(listing.allNames);
     // A listing leaves no file in hand.
     m_state.CurrentFile.setFileName(QString());
     setBusy(false);
@@ -86,6 +90,20 @@ void frmSelectFiles::rebuildFromArguments()
         if (!ScanFilesFromArgs(name))
             name.clear();
     }
+    showRenameWarnings(listFolder(m_state.CurrentDirectory).allNames);
+}
+
+void frmSelectFiles::showRenameWarnings(const QStringList &namesInFolder)
+{
+    // The run takes the command-line files in their order, which the grid shows bottom up.
+    const bool bottomUp = m_state.isArgumentMode();
+    std::vector<ListedRename> files = m_fileRows->listedRenames();
+    if (bottomUp)
+        std::ranges::reverse(files);
+    std::vector<RenameWarning> warnings = previewRenames(files, namesInFolder);
+    if (bottomUp)
+        std::ranges::reverse(warnings);
+    m_fileRows->setWarnings(warnings);
 }
 
 void frmSelectFiles::RebuildFileList()
@@ -129,7 +147,7 @@ void frmSelectFiles::AddFileRow(int row, const QString &name)
 
 void frmSelectFiles::ShowNewFileName(int row)
 {
-    m_fileRows->setNewName(row, m_state.CurrentFile.NewFileName());
+    m_fileRows->setNewName(row, m_state.CurrentFile.NewFileName(), m_state.CurrentFile.IsMissingTags());
 }
 
 void frmSelectFiles::showFilesListed()

@@ -5,6 +5,7 @@
 #include "platform/DesktopServices.h"
 #include "platform/FileLookup.h"
 #include "platform/ShellActions.h"
+#include "platform/StateFolder.h"
 #include "settings/Addons.h"
 #include "settings/Registry.h"
 
@@ -19,6 +20,7 @@ frmMain::frmMain(std::unique_ptr<DesktopServices> services, QStringList argument
     , m_frmSelectFiles(std::make_unique<frmSelectFiles>(m_state, *m_services))
 {
     setObjectName(u"frmMain"_s);
+    m_state.RenameJournalPath = userStateFolder() + u"/last-rename.journal"_s;
     createPopupMenus();
     connect(m_frmSelectFiles.get(), &frmSelectFiles::gridMenuRequested, &mnuGrid,
         [this](const QPoint &position) { mnuGrid.popup(position); });

@@ -7,6 +7,7 @@
 #include "editor/frmEditID3Tags.h"
 #include "naming/NamingConventions.h"
 #include "naming/ProgramState.h"
+#include "naming/UndoLastRename.h"
 #include "platform/DesktopServices.h"
 #include "platform/ShellActions.h"
 #include "settings/Registry.h"
@@ -17,6 +18,7 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -168,6 +170,8 @@ void frmSelectFiles::createMenus()
     addNamedSeparator(*mnuTools, u"Line2"_s);
     connect(addNamedAction(*mnuTools, u"mnuitmToolsRename"_s, u"&Rename All Files"_s, Qt::Key_F7), &QAction::triggered,
         this, &frmSelectFiles::mnuitmToolsRename_Click);
+    mnuitmToolsUndo = addNamedAction(*mnuTools, u"mnuitmToolsUndo"_s, u"&Undo Last Rename"_s);
+    connect(mnuitmToolsUndo, &QAction::triggered, this, &frmSelectFiles::mnuitmToolsUndo_Click);
 
     QMenu *mnuHelp = menuBar()->addMenu(u"&Help"_s);
     mnuHelp->setObjectName(u"mnuHelp"_s);
@@ -200,6 +204,7 @@ void frmSelectFiles::Form_Load()
     const QSize smallest(std::max(twips(10650), fraRename->geometry().right() + 1 + twips(105)), twips(6825));
     setMinimumSize(smallest);
     resize(smallest);
+    updateUndoAvailability();
     InitializeGrid();
     FileGrid->setColumnWidth(0, twips(4750));
     FileGrid->setColumnWidth(1, twips(4750));
@@ -374,6 +379,18 @@ void frmSelectFiles::mnuitmToolsRename_Click()
 void frmSelectFiles::RenameAllFiles()
 {
     RenameRun(m_state, *this).RenameAllFiles();
+    updateUndoAvailability();
+}
+
+void frmSelectFiles::mnuitmToolsUndo_Click()
+{
+    UndoLastRename(m_state.RenameJournalPath, *this);
+    updateUndoAvailability();
+}
+
+void frmSelectFiles::updateUndoAvailability()
+{
+    mnuitmToolsUndo->setEnabled(QFileInfo::exists(m_state.RenameJournalPath));
 }
 
 MessageAnswer frmSelectFiles::showMessage(const Message &message)
@@ -397,6 +414,11 @@ bool frmSelectFiles::IsForceTagEdit()
 int frmSelectFiles::conventionIndex()
 {
     return cboNameChoices->currentIndex();
+}
+
+int frmSelectFiles::filesKeepingNames()
+{
+    return m_fileRows->filesKeepingNames();
 }
 
 void frmSelectFiles::editTags()

@@ -58,6 +58,7 @@ public Q_SLOTS:
     void cboNameChoices_Click();
     void cmdRenameAll_Click();
     void mnuitmToolsRename_Click();
+    void mnuitmToolsUndo_Click();
     void mnuitmFileExit_Click();
     void mnuitmToolsRefresh_Click();
     void mnuitmHelpAbout_Click();
@@ -96,7 +97,12 @@ private:
     // files are listed (again).
     void clearFileList();
     void rebuildFromArguments();
+    // Marks each row whose proposed name may not be the one the rename run gives;
+    // namesInFolder holds every entry of the current directory.
+    void showRenameWarnings(const QStringList &namesInFolder);
     void RenameAllFiles();
+    // "Undo Last Rename" is offered while a journal of a rename run exists.
+    void updateUndoAvailability();
 
     // The tag editor: created hidden on first use, destroyed when it closes.
     frmEditID3Tags &refreshedTagEditor();
@@ -107,6 +113,7 @@ private:
     void setBusy(bool busy) override;
     bool IsForceTagEdit() override;
     int conventionIndex() override;
+    int filesKeepingNames() override;
     void editTags() override;
     void endProgram() override;
 
@@ -126,5 +133,6 @@ private:
     QTableView *FileGrid = nullptr;
     QLabel *statusPanel1 = nullptr;
     QLabel *statusPanel2 = nullptr;
+    QAction *mnuitmToolsUndo = nullptr;
     std::unique_ptr<frmEditID3Tags> m_tagEditor;
 };

@@ -34,6 +34,8 @@ struct ProgramState
     // Whether the file in hand goes through the tag editor before it is renamed.
     bool ForceTagEdit = false;
     IllegalCharList IllegalChars;
+    // Where a rename run records its renames for "Undo Last Rename".
+    QString RenameJournalPath;
     // Caption and address prefix of add-on n at index n - 1; empty in argument mode.
     std::array<QString, AddonCount> AddonNames;
     std::array<QString, AddonCount> AddonURLs;

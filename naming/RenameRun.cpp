@@ -8,10 +8,18 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const Message kConfirmation {u"Rename All Files?"_s,
-    u"Are you sure you wish to proceed?  This will rename all of the \n"
-    "MP3 files as they appear in the grid on the screen."_s,
-    MessageButtons::YesNo, MessageIcon::Question};
+Message confirmation(int filesKeepingNames)
+{
+    QString text;
+    if (filesKeepingNames > 0)
+        text = u"%1 file(s) would keep their names because the new name is already in use.\n"_s.arg(filesKeepingNames);
+    return {u"Rename All Files?"_s,
+        text
+            + u"Are you sure you wish to proceed?  This will rename all of the \n"
+              "MP3 files as they appear in the grid on the screen."_s,
+        MessageButtons::YesNo, MessageIcon::Question};
+}
+
 const Message kEmptyList {
     u"Unable to Proceed"_s, u"Please select an MP3 file to rename."_s, MessageButtons::Ok, MessageIcon::Critical};
 const Message kNotAnMP3File {u"Please Select Only MP3 Files"_s,
@@ -22,11 +30,13 @@ const Message kMissingTags {u"ID3 Tags Required"_s,
     "in now?\n\nThe file(s) will only be renamed once it has all required tags."_s,
     MessageButtons::YesNo, MessageIcon::Question};
 
-Message completion(int failures)
+Message completion(int failures, bool undoable)
 {
     QString text = u"Files have been renamed as listed in the list displayed on the screen.\n"_s;
     if (failures > 0)
         text += QString::number(failures) + u" file(s) could not be renamed.\n"_s;
+    if (!undoable)
+        text += u"Undo will not be available for this run.\n"_s;
     return {u"Rename Complete!"_s, text + u"Do you wish to rename more files?"_s, MessageButtons::YesNo,
         MessageIcon::Question};
 }
@@ -36,6 +46,7 @@ Message completion(int failures)
 RenameRun::RenameRun(ProgramState &state, RenameWindow &window)
     : m_state(state)
     , m_window(window)
+    , m_journal(state.RenameJournalPath)
 { }
 
 QStringList RenameRun::fileList() const
@@ -48,7 +59,7 @@ QStringList RenameRun::fileList() const
 
 void RenameRun::RenameAllFiles()
 {
-    if (m_window.showMessage(kConfirmation) != MessageAnswer::Yes)
+    if (m_window.showMessage(confirmation(m_window.filesKeepingNames())) != MessageAnswer::Yes)
         return;
     // A copy: saving a tag in the editor lists the files again under the walk.
     const QStringList files = fileList();
@@ -59,9 +70,10 @@ void RenameRun::RenameAllFiles()
     }
     m_window.setBusy(true);
     const bool walked = renameEach(files);
+    const bool undoable = m_journal.finish();
     m_window.setBusy(false);
     if (walked)
-        finish();
+        finish(undoable);
 }
 
 bool RenameRun::renameEach(const QStringList &files)
@@ -98,8 +110,11 @@ void RenameRun::RenameCurrentFile()
         EditTagsThenRename();
         return;
     }
-    if (!renameWithoutReplacing(file.FileName(), m_state.pathInCurrentDirectory(file.NewFileName())).renamed)
+    const QString newPath = m_state.pathInCurrentDirectory(file.NewFileName());
+    if (!renameWithoutReplacing(file.FileName(), newPath).renamed)
         ++m_failures;
+    else if (newPath != file.FileName())
+        m_journal.record({m_state.CurrentDirectory, fileNameOf(file.FileName()), file.NewFileName()});
 }
 
 // One pass through the editor, then the file is named after its tag as it now stands.
@@ -115,9 +130,9 @@ void RenameRun::EditTagsThenRename()
     RenameCurrentFile();
 }
 
-void RenameRun::finish()
+void RenameRun::finish(bool undoable)
 {
-    if (m_window.showMessage(completion(m_failures)) == MessageAnswer::No)
+    if (m_window.showMessage(completion(m_failures, undoable)) == MessageAnswer::No)
         m_window.endProgram();
     else
         m_window.ScanFilesFromFolder();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "naming/RenameJournal.h"
 #include "platform/Message.h"
 
 #include <QStringList>
@@ -18,6 +19,8 @@ public:
     // Whether "Force Tag Edit" is ticked; greyed counts as not ticked.
     virtual bool IsForceTagEdit() = 0;
     virtual int conventionIndex() = 0;
+    // How many listed files would keep their names because the new name is already in use.
+    virtual int filesKeepingNames() = 0;
     // The tag editor on the file in hand, modal; returns once it is closed, saved or not.
     virtual void editTags() = 0;
     virtual void ScanFilesFromFolder() = 0;
@@ -27,7 +30,8 @@ public:
 // "Rename All Files": after the person confirms, every listed file is loaded, named after
 // its tag under the chosen convention and renamed, never over an existing file. A file
 // whose tag lacks a field the convention needs, or every file while "Force Tag Edit" is
-// ticked, goes through the tag editor first.
+// ticked, goes through the tag editor first. Every rename made is written to the journal
+// that "Undo Last Rename" reads.
 class RenameRun
 {
 public:
@@ -42,9 +46,10 @@ private:
     bool renameEach(const QStringList &files);
     void RenameCurrentFile();
     void EditTagsThenRename();
-    void finish();
+    void finish(bool undoable);
 
     ProgramState &m_state;
     RenameWindow &m_window;
+    RenameJournalWriter m_journal;
     int m_failures = 0;
 };

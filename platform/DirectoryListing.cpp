@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-QStringList listMP3Files(const QString &directory)
+FolderListing listFolder(const QString &directory)
 {
     const QString folder = withTrailingSlash(directory);
     const auto native = nativePath(folder);
@@ -19,10 +19,14 @@ QStringList listMP3Files(const QString &directory)
     // Each name with its upper-cased form, taken once rather than at every comparison.
     // Folding to upper case puts "[" and "_" after the letters.
     std::vector<std::pair<QString, QString>> found;
+    FolderListing listing;
     while (const dirent *entry = ::readdir(entries.get())) {
         // A name that does not decode whole could not be opened by the decoded text.
         const std::optional<QString> name = decodedPath(entry->d_name);
-        if (!name || !name->endsWith(u".mp3", Qt::CaseInsensitive) || isHiddenName(*name))
+        if (!name || *name == u"." || *name == u"..")
+            continue;
+        listing.allNames.append(*name);
+        if (!name->endsWith(u".mp3", Qt::CaseInsensitive) || isHiddenName(*name))
             continue;
         // The entry's type comes with the listing; only links and file systems that do not
         // say need a look of their own.
@@ -33,9 +37,8 @@ QStringList listMP3Files(const QString &directory)
             found.emplace_back(name->toUpper(), *name);
     }
     std::sort(found.begin(), found.end());
-    QStringList names;
-    names.reserve(qsizetype(found.size()));
+    listing.mp3Files.reserve(qsizetype(found.size()));
     for (auto &[folded, name] : found)
-        names.append(std::move(name));
-    return names;
+        listing.mp3Files.append(std::move(name));
+    return listing;
 }

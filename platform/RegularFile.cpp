@@ -86,6 +86,16 @@ RegularFile RegularFile::open(const QString &path, Access access)
     return FileEntry::lookUp(path).open(access);
 }
 
+RegularFile RegularFile::create(const QString &path)
+{
+    RegularFile file;
+    const auto native = nativePath(path);
+    file.m_fd = native ? ::open(native->constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600) : -1;
+    if (file.m_fd < 0)
+        file.m_error = native ? errno : ENOENT;
+    return file;
+}
+
 RegularFile::RegularFile(RegularFile &&other) noexcept
     : m_fd(std::exchange(other.m_fd, -1))
     , m_error(other.m_error)

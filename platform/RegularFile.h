@@ -8,11 +8,10 @@
 
 #include <sys/types.h>
 
-// An open regular file, closed when the object goes. It never creates, truncates or
-// appends on open, and never opens anything but a regular file: the entry is checked before
-// it is opened, so a FIFO or device that takes a file's place is neither waited on nor
-// opened at all. A file without any write permission bit is read-only and is not opened
-// for writing.
+// An open regular file, closed when the object goes. Opening never creates, truncates or
+// appends, and never opens anything but a regular file: the entry is checked before it is
+// opened, so a FIFO or device that takes a file's place is neither waited on nor opened at
+// all. A file without any write permission bit is read-only and is not opened for writing.
 class RegularFile
 {
 public:
@@ -20,6 +19,9 @@ public:
 
     // A closed object whose error() says why when the path cannot be opened.
     static RegularFile open(const QString &path, Access access);
+    // A new, empty file at path, for this program's own records: readable and writable by
+    // the user only, and never over an existing entry (the error is EEXIST then).
+    static RegularFile create(const QString &path);
 
     RegularFile(RegularFile &&other) noexcept;
     RegularFile &operator=(RegularFile &&other) noexcept;

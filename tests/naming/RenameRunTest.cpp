@@ -20,7 +20,11 @@ namespace {
 class RenameRunTest : public testing::Test
 {
 protected:
-    RenameRunTest() { state.CurrentDirectory = folder.path(); }
+    RenameRunTest()
+    {
+        state.CurrentDirectory = folder.path();
+        state.RenameJournalPath = folder.path() + u"/state/last-rename.journal"_s;
+    }
 
     void list(const QStringList &names) { state.FileNames = names; }
     void run() { RenameRun(state, window).RenameAllFiles(); }

@@ -5,10 +5,13 @@
 
 AppHarness::AppHarness(const QString &home, const QStringList &arguments, Settings settings)
     : m_previousHome(qgetenv("HOME"))
+    , m_previousStateHome(qgetenv("XDG_STATE_HOME"))
 {
     if (settings == Settings::Fresh)
         m_freshSettings.emplace();
     qputenv("HOME", QFile::encodeName(home));
+    // The program keeps its state under the stand-in home folder too.
+    qunsetenv("XDG_STATE_HOME");
     auto services = std::make_unique<ScriptedDesktopServices>();
     m_script = services.get();
     m_startUp = std::make_unique<frmMain>(std::move(services), arguments);
@@ -19,6 +22,8 @@ AppHarness::~AppHarness()
 {
     m_startUp.reset();
     qputenv("HOME", m_previousHome);
+    if (!m_previousStateHome.isNull())
+        qputenv("XDG_STATE_HOME", m_previousStateHome);
 }
 
 GridRows AppHarness::rows()

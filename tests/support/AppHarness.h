@@ -55,6 +55,7 @@ public:
 private:
     std::optional<SettingsStore> m_freshSettings;
     QByteArray m_previousHome;
+    QByteArray m_previousStateHome;
     ScriptedDesktopServices *m_script = nullptr;
     std::unique_ptr<frmMain> m_startUp;
 };

@@ -13,6 +13,7 @@ public:
     std::deque<MessageAnswer> answers;
     std::deque<std::function<void()>> editorSteps;
     bool forceTagEdit = false;
+    int keepingNames = 0;
     QStringList titles;
     QString lastText;
     int busyChanges = 0;
@@ -23,6 +24,7 @@ public:
     void setBusy(bool) override { ++busyChanges; }
     bool IsForceTagEdit() override { return forceTagEdit; }
     int conventionIndex() override { return 0; }
+    int filesKeepingNames() override { return keepingNames; }
     void editTags() override;
     void ScanFilesFromFolder() override { ++rescans; }
     void endProgram() override { ended = true; }
