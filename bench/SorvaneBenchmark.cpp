@@ -195,6 +195,9 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QTemporaryDir settings;
     RedirectSettings(settings.path(), settings.path());
+    // The rename runs' journal goes with the corpus, not into the user's own state.
+    QTemporaryDir state;
+    qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
     QTemporaryDir listed;
     QTemporaryDir renamed;
     const QStringList listedPaths = writeCorpus(listed.path() + u'/', false);

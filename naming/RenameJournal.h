@@ -25,7 +25,7 @@ struct JournalEntry
 class RenameJournalWriter
 {
 public:
-    static constexpr int FlushInterval = 16;
+    static constexpr int FlushInterval = 100;
 
     explicit RenameJournalWriter(QString path);
 

@@ -2,6 +2,7 @@
 #include "support/IndependentTaggers.h"
 #include "support/TempFolder.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -103,4 +104,39 @@ TEST(RenameAllFiles, EditorOpensOnTheFileInHandNotTheRowClickedLast)
     }};
     app.control<QPushButton>(u"cmdRenameAll").click();
     EXPECT_EQ(app.script().dialogsRun, 1);
+}
+
+// The grid marks the clash before anything moves; after a restart, Undo Last Rename gives
+// every old name back and is then no longer offered.
+TEST(RenameAllFiles, UndoLastRenameAfterARestart)
+{
+    TempFolder home;
+    home.write(u"a.mp3"_s, taggedAudio("Song", "Band"));
+    home.write(u"b.mp3"_s, taggedAudio("Song", "Band"));
+    home.write(u"Group - Other.mp3"_s, taggedAudio("Other", "Group"));
+    const auto undoEntry = [](AppHarness &app) { return app.window().findChild<QAction *>(u"mnuitmToolsUndo"_s); };
+    {
+        AppHarness app(home.path());
+        EXPECT_FALSE(undoEntry(app)->isEnabled());
+        const QAbstractItemModel &grid = *app.grid().model();
+        for (int row = 0; row < 3; ++row) {
+            const QModelIndex cell = grid.index(row, 1);
+            EXPECT_EQ(cell.data(Qt::DecorationRole).isValid(), row < 2) << row;
+            EXPECT_EQ(cell.data(Qt::AccessibleDescriptionRole).toString().isEmpty(), row == 2) << row;
+            EXPECT_EQ(cell.data(Qt::ForegroundRole).isValid(), row == 2) << row;
+        }
+        app.script().answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+        app.control<QPushButton>(u"cmdRenameAll").click();
+        EXPECT_TRUE(app.script().messages.front().text.startsWith(
+            u"1 file(s) would keep their names because the new name is already in use.\n"_s));
+        EXPECT_EQ(namesOnDisk(home), (QStringList {u"Band - Song.mp3"_s, u"Group - Other.mp3"_s, u"b.mp3"_s}));
+        EXPECT_TRUE(undoEntry(app)->isEnabled());
+    }
+    AppHarness app(home.path());
+    ASSERT_TRUE(undoEntry(app)->isEnabled());
+    app.script().answers = {MessageAnswer::Yes, MessageAnswer::Ok};
+    undoEntry(app)->trigger();
+    EXPECT_EQ(namesOnDisk(home), (QStringList {u"Group - Other.mp3"_s, u"a.mp3"_s, u"b.mp3"_s}));
+    EXPECT_EQ(app.rows().front().first, u"a.mp3"_s);
+    EXPECT_FALSE(undoEntry(app)->isEnabled());
 }
