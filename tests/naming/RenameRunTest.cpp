@@ -244,8 +244,8 @@ TEST_F(RenameRunTest, UndoesARunThatWasKilled)
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
-    EXPECT_EQ(namesOnDisk(),
-        (QStringList {u"Band - A.mp3"_s, u"Band - B.mp3"_s, u"Band - C.mp3"_s, u"d.mp3"_s, u"e.mp3"_s}));
+    EXPECT_EQ(
+        namesOnDisk(), (QStringList {u"Band - A.mp3"_s, u"Band - B.mp3"_s, u"Band - C.mp3"_s, u"d.mp3"_s, u"e.mp3"_s}));
     window.answers = {MessageAnswer::Yes, MessageAnswer::Ok};
     undo();
     EXPECT_EQ(window.lastText, u"3 file(s) have their old names again."_s);
@@ -262,14 +262,15 @@ TEST_F(RenameRunTest, UndoKeepsWhatItCannotGiveBack)
     ASSERT_TRUE(QFile::rename(folder.path(u"Band - A.mp3"_s), folder.path(u"mine.mp3"_s)));
     folder.write(u"b.mp3"_s, "newcomer");
     undo();
-    EXPECT_EQ(window.lastText,
-        u"1 file(s) have their old names again.\n2 file(s) could not be given their old names."_s);
+    EXPECT_EQ(
+        window.lastText, u"1 file(s) have their old names again.\n2 file(s) could not be given their old names."_s);
     EXPECT_EQ(namesOnDisk(), (QStringList {u"Band - B.mp3"_s, u"b.mp3"_s, u"c.mp3"_s, u"mine.mp3"_s}));
     EXPECT_EQ(folder.read(u"b.mp3"_s), "newcomer");
     const JournalContents left = readRenameJournal(state.RenameJournalPath);
     EXPECT_TRUE(left.readable);
-    EXPECT_EQ(left.entries, (std::vector<JournalEntry> {{folder.path(), u"a.mp3"_s, u"Band - A.mp3"_s},
-                                {folder.path(), u"b.mp3"_s, u"Band - B.mp3"_s}}));
+    EXPECT_EQ(left.entries,
+        (std::vector<JournalEntry> {
+            {folder.path(), u"a.mp3"_s, u"Band - A.mp3"_s}, {folder.path(), u"b.mp3"_s, u"Band - B.mp3"_s}}));
 }
 
 TEST_F(RenameRunTest, AJournalThatCannotBeWrittenNeverStopsTheRun)
@@ -310,7 +311,8 @@ TEST_F(RenameRunTest, ADamagedJournalIsSetAsideWhole)
         window.titles.clear();
         window.answers = {c.readable ? MessageAnswer::No : MessageAnswer::Ok};
         undo();
-        EXPECT_EQ(window.titles.value(0), c.readable ? u"Undo Last Rename?"_s : u"Undo Last Rename"_s) << c.journal.toStdString();
+        EXPECT_EQ(window.titles.value(0), c.readable ? u"Undo Last Rename?"_s : u"Undo Last Rename"_s)
+            << c.journal.toStdString();
         EXPECT_EQ(QFile::exists(state.RenameJournalPath), c.readable) << c.journal.toStdString();
         EXPECT_EQ(QFile::exists(state.RenameJournalPath + u".damaged"_s), !c.readable) << c.journal.toStdString();
         EXPECT_TRUE(QFile::exists(folder.path(u"d.mp3"_s)));
