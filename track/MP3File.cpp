@@ -4,6 +4,7 @@
 #include "platform/RegularFile.h"
 #include "track/ID3TagBlock.h"
 #include "track/ID3TagTail.h"
+#include "track/ID3v2Tag.h"
 #include "track/SpaceTrim.h"
 #include "track/TagInference.h"
 
@@ -42,13 +43,17 @@ bool MP3File::setFileName(const QString &path)
     const QString genre = m_tags.Genre;
     m_tags = TagFields {};
     m_tags.Genre = genre;
-    if (entry.size() >= ID3TagBlock::Size) {
+    if (entry.size() >= ID3TagBlock::Size || m_readsID3v2) {
         RegularFile file = entry.open(RegularFile::Access::Read);
         const auto tail = file.isOpen() ? readID3TagTail(file) : std::nullopt;
         if (!tail)
             return false;
         if (tail->hasBlock()) {
             m_tags = ID3TagBlock::fromBytes(tail->block())->toTagFields();
+            return true;
+        }
+        if (auto tags = m_readsID3v2 ? ID3v2Tag::read(file) : std::nullopt) {
+            m_tags = *std::move(tags);
             return true;
         }
     }

@@ -9,17 +9,19 @@
 bool IsMP3File(const QString &path);
 
 // What the program knows about the file in hand: its path, its six tag fields (read from
-// its ID3v1 block or guessed from its name), its proposed new name and whether the
-// chosen naming convention found a needed field empty.
+// its ID3v1 block or its ID3v2 tag, or guessed from its name), its proposed new name and
+// whether the chosen naming convention found a needed field empty.
 class MP3File
 {
 public:
     QString FileName() const { return m_fileName; }
     // The load. The path is stored as given, always. Only a path that passes IsMP3File
-    // replaces the tag fields: from the file's ID3v1 block, or guessed from the path when
-    // the file has none. Returns false when such a file could not be read; its tag fields
-    // are then empty, except Genre, which keeps the previous file's.
+    // replaces the tag fields: from the file's ID3v1 block; else, when ReadsID3v2, from its
+    // ID3v2 tag; else guessed from the path. Returns false when such a file could not be
+    // read; its tag fields are then empty, except Genre, which keeps the previous file's.
     bool setFileName(const QString &path);
+    // Whether a load reads the ID3v2 tag of a file without an ID3v1 block. Off at first.
+    void setReadsID3v2(bool reads) { m_readsID3v2 = reads; }
 
     QString NewFileName() const { return m_newFileName; }
     void setNewFileName(const QString &name) { m_newFileName = name; }
@@ -38,5 +40,6 @@ private:
     QString m_fileName;
     QString m_newFileName;
     bool m_isMissingTags = false;
+    bool m_readsID3v2 = false;
     TagFields m_tags;
 };

@@ -32,17 +32,19 @@ const QString kPython = u"/usr/bin/python3"_s;
 
 const QString kMutagenWriter = uR"(
 import sys
-from mutagen.id3 import ID3, TIT2, TPE1, TALB, TDRC, COMM, TRCK
-path, title, artist, album, year, comment, track = sys.argv[1:]
+from mutagen.id3 import ID3, TIT2, TPE1, TALB, TDRC, TYER, TCON, COMM, TRCK
+path, title, artist, album, year, comment, track, genre = sys.argv[1:9]
+version, encoding, v1 = (int(n) for n in sys.argv[9:])
 tag = ID3()
-for frame, text in ((TIT2, title), (TPE1, artist), (TALB, album), (TDRC, year)):
+for frame, text in ((TIT2, title), (TPE1, artist), (TALB, album), (TYER if version == 3 else TDRC, year),
+                    (TCON, genre)):
     if text:
-        tag.add(frame(encoding=3, text=text))
+        tag.add(frame(encoding=encoding, text=text))
 if comment:
-    tag.add(COMM(encoding=3, lang="eng", desc="ID3v1 Comment", text=comment))
+    tag.add(COMM(encoding=encoding, lang="eng", desc="ID3v1 Comment", text=comment))
 if track != "0":
-    tag.add(TRCK(encoding=3, text=track))
-tag.save(path, v1=2)
+    tag.add(TRCK(encoding=encoding, text=track))
+tag.save(path, v1=v1, v2_version=version)
 )"_s;
 
 const QString kMutagenReader = uR"(
@@ -57,11 +59,13 @@ print(json.dumps({keys[k.split(":")[0]]: str(v) for k, v in frames.items() if k.
 
 } // namespace
 
-QString tagWithMutagen(const QString &path, const ForeignTag &tag)
+QString tagWithMutagen(const QString &path, const ForeignTag &tag, const MutagenLayout &layout)
 {
+    // mutagen's v1 argument: 0 leaves the file without an ID3v1 block, 2 always writes one.
     return run(kPython,
         {u"-c"_s, kMutagenWriter, path, tag.title, tag.artist, tag.album, tag.year, tag.comment,
-            QString::number(tag.track)})
+            QString::number(tag.track), tag.genre, QString::number(layout.version), QString::number(layout.encoding),
+            layout.withID3v1 ? u"2"_s : u"0"_s})
         .failure;
 }
 

@@ -16,19 +16,32 @@ struct ForeignTag
     QString year;
     QString comment;
     int track = 0;
+    // The genre frame's text as written ("Rock", "17", "(17)"); not read back.
+    QString genre {};
 
     friend bool operator==(const ForeignTag &, const ForeignTag &) = default;
     friend void PrintTo(const ForeignTag &tag, std::ostream *out)
     {
         *out << QStringList({tag.title, tag.artist, tag.album, tag.year, tag.comment}).join(u" | ").toStdString()
-             << " | track " << tag.track;
+             << " | track " << tag.track << " | genre " << tag.genre.toStdString();
     }
 };
 
-// Tags the file with python3-mutagen: an ID3v2 tag in front and an ID3v1.1 block at the end
-// (mutagen leaves the comment out of that block).
+// How python3-mutagen writes the ID3v2 tag: version 2.3 (the year as TYER) or 2.4 (TDRC),
+// the frames' text encoding (0 Latin-1, 1 UTF-16 with BOM, 2 UTF-16BE, 3 UTF-8; 2.3 has
+// only the first two, and mutagen writes UTF-16 for the others), and whether an ID3v1.1
+// block follows at the end of the file.
+struct MutagenLayout
+{
+    int version = 4;
+    int encoding = 3;
+    bool withID3v1 = true;
+};
+
+// Tags the file with python3-mutagen: an ID3v2 tag in front and, unless the layout says
+// otherwise, an ID3v1.1 block at the end (mutagen leaves the comment out of that block).
 // Returns why not when it could not (python3-mutagen missing), else an empty string.
-QString tagWithMutagen(const QString &path, const ForeignTag &tag);
+QString tagWithMutagen(const QString &path, const ForeignTag &tag, const MutagenLayout &layout = {});
 // The file's ID3v1 block as python3-mutagen reads it, or nothing when it cannot.
 std::optional<ForeignTag> readWithMutagen(const QString &path);
 

@@ -1,0 +1,119 @@
+#include "track/ID3v2Tag.h"
+
+#include "platform/RegularFile.h"
+#include "track/GenreNames.h"
+
+#include <taglib/id3v2framefactory.h>
+#include <taglib/id3v2header.h>
+#include <taglib/id3v2tag.h>
+#include <taglib/tbytevectorstream.h>
+#include <taglib/textidentificationframe.h>
+#include <taglib/tfile.h>
+
+#include <algorithm>
+
+namespace {
+
+constexpr qint64 HeaderSize = 10;
+
+// TagLib reads an ID3v2 tag out of a File; this one is the tag's bytes alone, in memory, so
+// TagLib neither opens the path nor looks anywhere else in the file.
+class TagBytesFile final : public TagLib::File
+{
+public:
+    explicit TagBytesFile(TagLib::IOStream *bytes)
+        : TagLib::File(bytes)
+    { }
+    TagLib::Tag *tag() const override { return nullptr; }
+    TagLib::AudioProperties *audioProperties() const override { return nullptr; }
+    bool save() override { return false; }
+};
+
+template <typename> struct ParameterOf;
+template <typename Result, typename Class, typename Parameter> struct ParameterOf<Result (Class::*)(Parameter) const>
+{
+    using Type = Parameter;
+};
+
+// TagLib lets a frame factory override updateFrame but keeps the type of its parameter, the
+// frame header, protected; the type is taken from the function instead.
+class FrameFactoryBase : public TagLib::ID3v2::FrameFactory
+{
+protected:
+    using FrameHeader = ParameterOf<decltype(&FrameFactoryBase::updateFrame)>::Type;
+};
+
+// TagLib inflates a compressed frame without bound: a few kilobytes of a tag can claim
+// gigabytes. This factory keeps such a frame as bytes it never inflates, and reads the
+// frames after it as usual.
+class NonInflatingFrameFactory final : public FrameFactoryBase
+{
+protected:
+    bool updateFrame(FrameHeader header) const override
+    {
+        if (!header->compression())
+            return FrameFactory::updateFrame(header);
+        // Rendered by TagLib, the header loses its flags: the frame is then kept as the
+        // bytes it holds, an unknown frame, and never inflated.
+        header->setData(header->render(), header->version());
+        return false;
+    }
+};
+
+QString toQString(const TagLib::String &text)
+{
+    return QString::fromStdString(text.to8Bit(true));
+}
+
+QString firstFrameText(const TagLib::ID3v2::Tag &tag, const char *frameID)
+{
+    const TagLib::ID3v2::FrameList &frames = tag.frameList(frameID);
+    return frames.isEmpty() ? QString() : toQString(frames.front()->toString());
+}
+
+// TCON holds a genre's name, or its number in the ID3v1 table; TagLib has already turned a
+// "(n)" reference into the bare number. A number outside the table stays as it stands.
+QString genreOf(const TagLib::ID3v2::Tag &tag)
+{
+    const TagLib::ID3v2::FrameList &frames = tag.frameList("TCON");
+    const auto *genres
+        = frames.isEmpty() ? nullptr : dynamic_cast<const TagLib::ID3v2::TextIdentificationFrame *>(frames.front());
+    if (!genres || genres->fieldList().isEmpty())
+        return {};
+    const QString text = toQString(genres->fieldList().front());
+    bool isNumber = false;
+    const int number = text.toInt(&isNumber);
+    const bool onlyDigits = std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    const QString name = isNumber && onlyDigits ? GenreNames::name(number) : QString();
+    return name.isEmpty() ? text : name;
+}
+
+TagFields fieldsOf(const TagLib::ID3v2::Tag &tag)
+{
+    QString year = firstFrameText(tag, "TDRC");
+    if (year.isEmpty())
+        year = firstFrameText(tag, "TYER");
+    return {firstFrameText(tag, "TIT2"), firstFrameText(tag, "TPE1"), firstFrameText(tag, "TALB"),
+        firstFrameText(tag, "COMM"), year.left(4), genreOf(tag)};
+}
+
+} // namespace
+
+std::optional<TagFields> ID3v2Tag::read(RegularFile &file)
+{
+    const QByteArray header = file.size() >= HeaderSize ? file.readAt(0, HeaderSize) : QByteArray();
+    if (!header.startsWith("ID3"))
+        return std::nullopt;
+    // The size the header claims, but never past the end of the file.
+    const qint64 claimed = TagLib::ID3v2::Header(TagLib::ByteVector(header.constData(), HeaderSize)).completeTagSize();
+    const QByteArray bytes = file.readAt(0, std::min({claimed, file.size(), MaxReadBytes}));
+
+    TagLib::ByteVectorStream stream(TagLib::ByteVector(bytes.constData(), unsigned(bytes.size())));
+    TagBytesFile tagBytes(&stream);
+    const NonInflatingFrameFactory frames;
+    const TagLib::ID3v2::Tag tag(&tagBytes, 0, &frames);
+    TagFields fields = fieldsOf(tag);
+    if (fields == TagFields {})
+        return std::nullopt;
+    return fields;
+}
