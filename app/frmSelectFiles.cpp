@@ -36,6 +36,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// "true" or "false": whether files without an ID3v1 block have their ID3v2 tag read.
+const QString ReadID3v2Setting = u"ReadID3v2"_s;
+
 template <typename Widget> Widget *createNamed(QWidget *parent, const QString &name, const QRect &geometry)
 {
     auto *widget = new Widget(parent);
@@ -172,6 +175,10 @@ void frmSelectFiles::createMenus()
         this, &frmSelectFiles::mnuitmToolsRename_Click);
     mnuitmToolsUndo = addNamedAction(*mnuTools, u"mnuitmToolsUndo"_s, u"&Undo Last Rename"_s);
     connect(mnuitmToolsUndo, &QAction::triggered, this, &frmSelectFiles::mnuitmToolsUndo_Click);
+    addNamedSeparator(*mnuTools, u"Line4"_s);
+    mnuitmToolsReadID3v2 = addNamedAction(*mnuTools, u"mnuitmToolsReadID3v2"_s, u"Read &ID3v2 Tags"_s);
+    mnuitmToolsReadID3v2->setCheckable(true);
+    connect(mnuitmToolsReadID3v2, &QAction::triggered, this, &frmSelectFiles::mnuitmToolsReadID3v2_Click);
 
     QMenu *mnuHelp = menuBar()->addMenu(u"&Help"_s);
     mnuHelp->setObjectName(u"mnuHelp"_s);
@@ -205,6 +212,10 @@ void frmSelectFiles::Form_Load()
     setMinimumSize(smallest);
     resize(smallest);
     updateUndoAvailability();
+    // Before the first listing, which reads the tags this way.
+    const bool readsID3v2 = ReadRegistryString(ProgramKey, ReadID3v2Setting, QString()) == u"true"_s;
+    mnuitmToolsReadID3v2->setChecked(readsID3v2);
+    m_state.CurrentFile.setReadsID3v2(readsID3v2);
     InitializeGrid();
     FileGrid->setColumnWidth(0, twips(4750));
     FileGrid->setColumnWidth(1, twips(4750));
@@ -439,6 +450,13 @@ void frmSelectFiles::mnuitmFileExit_Click()
 void frmSelectFiles::mnuitmToolsRefresh_Click()
 {
     ScanFilesFromFolder();
+}
+
+void frmSelectFiles::mnuitmToolsReadID3v2_Click(bool checked)
+{
+    WriteSetting(ReadID3v2Setting, checked ? u"true"_s : u"false"_s);
+    m_state.CurrentFile.setReadsID3v2(checked);
+    RebuildFileList();
 }
 
 void frmSelectFiles::mnuitmHelpAbout_Click()

@@ -10,6 +10,7 @@ class DesktopServices;
 class FileGridModel;
 class frmEditID3Tags;
 struct ProgramState;
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -61,6 +62,7 @@ public Q_SLOTS:
     void mnuitmToolsUndo_Click();
     void mnuitmFileExit_Click();
     void mnuitmToolsRefresh_Click();
+    void mnuitmToolsReadID3v2_Click(bool checked);
     void mnuitmHelpAbout_Click();
     void mnuitmAboutSuggest_Click();
     void mnuitmHelpHomePage_Click();
@@ -134,5 +136,6 @@ private:
     QLabel *statusPanel1 = nullptr;
     QLabel *statusPanel2 = nullptr;
     QAction *mnuitmToolsUndo = nullptr;
+    QAction *mnuitmToolsReadID3v2 = nullptr;
     std::unique_ptr<frmEditID3Tags> m_tagEditor;
 };

@@ -1,4 +1,5 @@
 #include "support/AppHarness.h"
+#include "support/IndependentTaggers.h"
 #include "support/SettingsStore.h"
 #include "support/TempFolder.h"
 
@@ -103,4 +104,35 @@ TEST(Addons, ShowNamedAddonsAndOpenTheirAddressForTheFileInHand)
     ASSERT_EQ(app.script().openedAddresses.size(), 1u);
     EXPECT_EQ(
         app.script().openedAddresses.front().toEncoded(), "http://lyrics.example/find?q=Simon+%26+Garfunkel+The+Boxer");
+}
+
+// Anything but "true" leaves the entry off; ticking or clearing it lists the files again at
+// once and is remembered in the user's file, for both modes.
+TEST(ReadID3v2Tags, ListsByTheID3v2TagAtOnceAndIsRememberedForTheNextStart)
+{
+    const SettingsStore store;
+    store.writeFile(SettingsStore::File::Machine, "[General]\nReadID3v2=True\n");
+    TempFolder home;
+    const QString song = home.write(u"Someone - 01 - Something.mp3"_s, audioBytes(400));
+    const QString failure = tagWithMutagen(song, {u"Song"_s, u"Band"_s, {}, {}, {}, 0}, {.withID3v1 = false});
+    if (!failure.isEmpty())
+        GTEST_SKIP() << failure.toStdString();
+    const GridRows guessed = {{u"Someone - 01 - Something.mp3"_s, u"Someone - Something.mp3"_s}};
+    const GridRows tagged = {{u"Someone - 01 - Something.mp3"_s, u"Band - Song.mp3"_s}};
+    const auto entry = [](AppHarness &app) { return app.window().findChild<QAction *>(u"mnuitmToolsReadID3v2"_s); };
+
+    AppHarness app(home.path(), {}, AppHarness::Settings::InUse);
+    EXPECT_EQ(app.rows(), guessed);
+    entry(app)->trigger();
+    EXPECT_EQ(app.rows(), tagged);
+    EXPECT_EQ(store.value(u"ReadID3v2"_s), u"true"_s);
+
+    for (const QStringList &arguments : {QStringList(), QStringList {song}}) {
+        AppHarness again(home.path(), arguments, AppHarness::Settings::InUse);
+        EXPECT_TRUE(entry(again)->isChecked());
+        EXPECT_EQ(again.rows(), tagged);
+    }
+    entry(app)->trigger();
+    EXPECT_EQ(app.rows(), guessed);
+    EXPECT_EQ(store.value(u"ReadID3v2"_s), u"false"_s);
 }
