@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr qint64 HeaderSize = 10;
-
 // TagLib reads an ID3v2 tag out of a File; this one is the tag's bytes alone, in memory, so
 // TagLib neither opens the path nor looks anywhere else in the file.
 class TagBytesFile final : public TagLib::File
@@ -101,11 +99,12 @@ TagFields fieldsOf(const TagLib::ID3v2::Tag &tag)
 
 std::optional<TagFields> ID3v2Tag::read(RegularFile &file)
 {
-    const QByteArray header = file.size() >= HeaderSize ? file.readAt(0, HeaderSize) : QByteArray();
+    const QByteArray header = file.readAt(0, TagLib::ID3v2::Header::size());
     if (!header.startsWith("ID3"))
         return std::nullopt;
     // The size the header claims, but never past the end of the file.
-    const qint64 claimed = TagLib::ID3v2::Header(TagLib::ByteVector(header.constData(), HeaderSize)).completeTagSize();
+    const qint64 claimed
+        = TagLib::ID3v2::Header(TagLib::ByteVector(header.constData(), unsigned(header.size()))).completeTagSize();
     const QByteArray bytes = file.readAt(0, std::min({claimed, file.size(), MaxReadBytes}));
 
     TagLib::ByteVectorStream stream(TagLib::ByteVector(bytes.constData(), unsigned(bytes.size())));
