@@ -54,8 +54,9 @@ TEST(MP3File, GuessesFromTheNameWhenTheFileHasNoBlock)
 
 namespace {
 
-// An ID3v2.3 frame with a 32-bit size.
-QByteArray frame23(const QByteArray &id, const QByteArray &body, quint8 formatFlags = 0)
+// An ID3v2 frame; its size is a 32-bit number in 2.3 and a synchsafe one in 2.4, the same
+// below 128.
+QByteArray frame(const QByteArray &id, const QByteArray &body, quint8 formatFlags = 0)
 {
     QByteArray bytes = id;
     for (const int shift : {24, 16, 8, 0})
@@ -63,10 +64,10 @@ QByteArray frame23(const QByteArray &id, const QByteArray &body, quint8 formatFl
     return bytes + '\0' + char(formatFlags) + body;
 }
 
-// An ID3v2.3 header that claims size bytes of frames, followed by frames.
-QByteArray tag23(const QByteArray &frames, int size)
+// An ID3v2 header of this version that claims size bytes of frames, followed by frames.
+QByteArray tagOf(char version, const QByteArray &frames, int size)
 {
-    QByteArray bytes("ID3\x03\0\0", 6);
+    QByteArray bytes = QByteArray("ID3") + version + QByteArray(2, '\0');
     for (const int shift : {21, 14, 7, 0})
         bytes += char((size >> shift) & 0x7f);
     return bytes + frames;
@@ -81,8 +82,8 @@ TEST(MP3File, ReadsTheID3v2TagOfAFileWithoutABlockWhenAsked)
 {
     const QString longTitle = u"A Title Longer Than Thirty Characters"_s;
     const QStringList guessed = {u"Song"_s, u"Band"_s, {}, {}, {}, {}};
-    const QByteArray latin1Other = QByteArray(1, '\0') + "Other";
-    const QByteArray compressed = frame23("TIT2", qCompress('\0' + QByteArray(10000, 'A')), 0x80);
+    const auto latin1 = [](const QByteArray &text) { return QByteArray(1, '\0') + text; }; // a text frame's body
+    const QByteArray compressed = frame("TIT2", qCompress(latin1(QByteArray(10000, 'A'))), 0x80);
     const struct
     {
         MutagenLayout layout; // ignored where head is given
@@ -101,9 +102,11 @@ TEST(MP3File, ReadsTheID3v2TagOfAFileWithoutABlockWhenAsked)
         {{4, 3, false}, {}, {}, guessed}, // a tag without any of the fields
         {{4, 3, true}, {longTitle, u"Motörhead"_s, u"Ace"_s, u"1980"_s, u"Loud"_s, 0, u"Metal"_s}, {},
             {longTitle.left(30), u"Motörhead"_s, u"Ace"_s, u"1980"_s, {}, u"Metal"_s}},
-        {{}, {}, QByteArray("ID3\x03\0\0\x80\0\0\x10", 10) + frame23("TIT2", latin1Other), guessed},
-        {{}, {}, tag23(frame23("TIT2", latin1Other), 0x0fffffff), {u"Other"_s, {}, {}, {}, {}, {}}},
-        {{}, {}, tag23(compressed + frame23("TPE1", latin1Other), int(compressed.size()) + 16),
+        // A 2.4 tag with a 2.3 year; a damaged size; a size past the end; a compressed frame.
+        {{}, {}, tagOf(4, frame("TYER", latin1("1987")), 16), {{}, {}, {}, u"1987"_s, {}, {}}},
+        {{}, {}, QByteArray("ID3\x03\0\0\x80\0\0\x10", 10) + frame("TIT2", latin1("Other")), guessed},
+        {{}, {}, tagOf(3, frame("TIT2", latin1("Other")), 0x0fffffff), {u"Other"_s, {}, {}, {}, {}, {}}},
+        {{}, {}, tagOf(3, compressed + frame("TPE1", latin1("Other")), int(compressed.size()) + 16),
             {{}, u"Other"_s, {}, {}, {}, {}}},
     };
     for (const auto &c : cases) {
@@ -135,6 +138,7 @@ TEST(MP3File, LoadOfAPathThatIsNoMP3FileKeepsThePreviousTags)
         folder.makeFifo(u"fifo.mp3"_s), QString()};
     for (const QString &other : others) {
         MP3File file;
+        file.setReadsID3v2(true); // the load that opens the most
         file.setFileName(tagged);
         file.setNewFileName(u"New.mp3"_s);
         file.setIsMissingTags(true);
