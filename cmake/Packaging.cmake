@@ -7,11 +7,12 @@ set(CPACK_PACKAGE_VENDOR Kestova)
 set(CPACK_PACKAGE_CONTACT "Kestova <sorvane@kestova.example.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Rename MP3 files after their ID3 tags")
 string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
-    "Sorvane lists the MP3 files of a folder, reads each file's ID3v1 tag"
-    "and shows beside every file the name it should have under one of seven"
-    "naming conventions, such as 'Artist - Song Title'. One command renames"
-    "them all without ever replacing an existing file, and a tag editor fills"
-    "in the fields a name needs or rewrites any file's tag.")
+    "Sorvane lists the MP3 files of a folder, reads each file's ID3v1 tag (or,"
+    "on request, its ID3v2 tag) and shows beside every file the name it should"
+    "have under one of seven naming conventions, such as 'Artist - Song Title'."
+    "One command renames them all without ever replacing an existing file, and"
+    "another undoes the last run. A tag editor fills in the fields a name needs"
+    "or rewrites any file's tag.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
