@@ -11,6 +11,11 @@
 
 namespace {
 
+qint64 nanoseconds(const timespec &time)
+{
+    return qint64(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+}
+
 // Why an entry of this kind may not be opened for access, or 0 when it may.
 int refusalOf(mode_t mode, RegularFile::Access access)
 {
@@ -43,7 +48,9 @@ FileEntry FileEntry::lookUp(const QString &path)
         return entry;
     }
     entry.m_mode = info.st_mode;
-    entry.m_size = S_ISREG(info.st_mode) ? info.st_size : 0;
+    if (S_ISREG(info.st_mode))
+        entry.m_version
+            = {info.st_dev, info.st_ino, info.st_size, nanoseconds(info.st_mtim), nanoseconds(info.st_ctim)};
     return entry;
 }
 
@@ -51,7 +58,7 @@ FileEntry::FileEntry(FileEntry &&other) noexcept
     : m_fd(std::exchange(other.m_fd, -1))
     , m_error(other.m_error)
     , m_mode(other.m_mode)
-    , m_size(other.m_size)
+    , m_version(other.m_version)
 { }
 
 FileEntry::~FileEntry()
@@ -77,7 +84,7 @@ RegularFile FileEntry::open(RegularFile::Access access) const
     if (file.m_fd < 0)
         file.m_error = errno;
     else
-        file.m_size = m_size;
+        file.m_size = m_version.size;
     return file;
 }
 

@@ -51,6 +51,19 @@ private:
     qint64 m_size = 0;
 };
 
+// Tells one state of a file from another: another file that took its name has another
+// device or inode, and a write changes its size or the times of its last change.
+struct FileVersion
+{
+    dev_t device = 0;
+    ino_t inode = 0;
+    qint64 size = 0;
+    qint64 modifiedNs = 0;
+    qint64 changedNs = 0;
+
+    bool operator==(const FileVersion &) const = default;
+};
+
 // An entry looked at without opening it (O_PATH, symbolic links followed): looking at a
 // FIFO or a device this way neither blocks nor has the effects an open can have (a tape
 // rewinds). Opening through it opens that very entry, even if another has taken its name
@@ -68,7 +81,9 @@ public:
 
     EntryKind kind() const;
     // The size of a regular file; 0 for anything else.
-    qint64 size() const { return m_size; }
+    qint64 size() const { return m_version.size; }
+    // The version of a regular file as the look found it.
+    const FileVersion &version() const { return m_version; }
     RegularFile open(RegularFile::Access access) const;
 
 private:
@@ -77,5 +92,5 @@ private:
     int m_fd = -1;
     int m_error = 0;
     mode_t m_mode = 0;
-    qint64 m_size = 0;
+    FileVersion m_version;
 };
