@@ -1,6 +1,5 @@
 #include "track/ID3TagTail.h"
 
-#include "platform/RegularFile.h"
 #include "track/ID3TagBlock.h"
 
 #include <algorithm>
@@ -28,4 +27,10 @@ std::optional<ID3TagTail> readID3TagTail(RegularFile &file)
             return std::nullopt;
     }
     return tail;
+}
+
+std::optional<ID3TagTail> readID3TagTail(const FileEntry &entry)
+{
+    RegularFile file = entry.open(RegularFile::Access::Read);
+    return file.isOpen() ? readID3TagTail(file) : std::nullopt;
 }

@@ -3,7 +3,6 @@
 #include "platform/FileLookup.h"
 #include "platform/RegularFile.h"
 #include "track/ID3TagBlock.h"
-#include "track/ID3TagTail.h"
 #include "track/SpaceTrim.h"
 #include "track/TagInference.h"
 
@@ -31,6 +30,11 @@ bool IsMP3File(const QString &path)
 
 bool MP3File::setFileName(const QString &path)
 {
+    return setFileName(path, std::nullopt);
+}
+
+bool MP3File::setFileName(const QString &path, const std::optional<PrefetchedTail> &prefetched)
+{
     m_fileName = path;
     if (!hasMP3Extension(path))
         return true;
@@ -43,8 +47,8 @@ bool MP3File::setFileName(const QString &path)
     m_tags = TagFields {};
     m_tags.Genre = genre;
     if (entry.size() >= ID3TagBlock::Size) {
-        RegularFile file = entry.open(RegularFile::Access::Read);
-        const auto tail = file.isOpen() ? readID3TagTail(file) : std::nullopt;
+        const auto tail
+            = prefetched && prefetched->version == entry.version() ? prefetched->tail : readID3TagTail(entry);
         if (!tail)
             return false;
         if (tail->hasBlock()) {

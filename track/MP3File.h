@@ -1,5 +1,6 @@
 #pragma once
 
+#include "track/ID3TagTail.h"
 #include "track/TagFields.h"
 
 #include <QString>
@@ -20,6 +21,9 @@ public:
     // the file has none. Returns false when such a file could not be read; its tag fields
     // are then empty, except Genre, which keeps the previous file's.
     bool setFileName(const QString &path);
+    // The same load, taking the file's tail from prefetched when the file is still the
+    // version it was read from, and reading it afresh otherwise.
+    bool setFileName(const QString &path, const std::optional<PrefetchedTail> &prefetched);
 
     QString NewFileName() const { return m_newFileName; }
     void setNewFileName(const QString &name) { m_newFileName = name; }
