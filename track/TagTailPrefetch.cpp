@@ -25,8 +25,10 @@ std::optional<PrefetchedTail> readTail(const QString &path)
 
 struct TagTailPrefetch::Reads
 {
-    // Each file's read goes from Waiting to Reading to Done on a pool thread, or from Waiting
-    // to Taken when the loop gets there first.
+    // Each file's read goes from Waiting to Reading to Done on a pool thread. The loop marks
+    // it Taken: it takes the tail when Done and reads the file itself otherwise, which never
+    // makes it wait for a pool thread that is not running. A read still in flight then goes
+    // on to its end, unused; on cold media both wait for the same read of the device.
     enum class Step { Waiting, Reading, Done, Taken };
 
     explicit Reads(QStringList paths)
@@ -43,15 +45,16 @@ struct TagTailPrefetch::Reads
             if (!steps[i].compare_exchange_strong(waiting, Step::Reading))
                 continue;
             tails[i] = readTail(paths[i]);
-            steps[i].store(Step::Done, std::memory_order_release);
-            steps[i].notify_all();
+            Step reading = Step::Reading;
+            steps[i].compare_exchange_strong(reading, Step::Done, std::memory_order_release);
         }
     }
 
     // Read only: shared by the threads without locking.
     const QStringList paths;
     std::vector<std::atomic<Step>> steps;
-    // tails[i] belongs to whoever moved steps[i] out of Waiting.
+    // tails[i] is written by the thread that moved steps[i] to Reading, and read by the loop
+    // only once it saw Done.
     std::vector<std::optional<PrefetchedTail>> tails;
     std::atomic<qsizetype> next = 0;
     std::atomic<bool> dropped = false;
@@ -72,11 +75,7 @@ TagTailPrefetch::~TagTailPrefetch()
 
 std::optional<PrefetchedTail> TagTailPrefetch::take(qsizetype index)
 {
-    auto &step = m_reads->steps[index];
-    Reads::Step seen = Reads::Step::Waiting;
-    if (step.compare_exchange_strong(seen, Reads::Step::Taken))
+    if (m_reads->steps[index].exchange(Reads::Step::Taken) != Reads::Step::Done)
         return std::nullopt;
-    if (seen == Reads::Step::Reading)
-        step.wait(Reads::Step::Reading, std::memory_order_acquire);
     return std::move(m_reads->tails[index]);
 }

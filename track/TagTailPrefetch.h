@@ -25,9 +25,8 @@ public:
     TagTailPrefetch &operator=(const TagTailPrefetch &) = delete;
     ~TagTailPrefetch();
 
-    // The tail of paths[index], once taken for each index: when its read is in flight this
-    // waits for it. Nothing when the read failed, or had not begun and now never will; the
-    // caller then reads the file itself.
+    // The tail of paths[index], once for each index. Nothing when its read failed or has not
+    // ended yet; the caller then reads the file itself.
     std::optional<PrefetchedTail> take(qsizetype index);
 
 private:
