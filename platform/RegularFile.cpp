@@ -11,11 +11,6 @@
 
 namespace {
 
-qint64 nanoseconds(const timespec &time)
-{
-    return qint64(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
-}
-
 // Why an entry of this kind may not be opened for access, or 0 when it may.
 int refusalOf(mode_t mode, RegularFile::Access access)
 {
@@ -48,9 +43,7 @@ FileEntry FileEntry::lookUp(const QString &path)
         return entry;
     }
     entry.m_mode = info.st_mode;
-    if (S_ISREG(info.st_mode))
-        entry.m_version
-            = {info.st_dev, info.st_ino, info.st_size, nanoseconds(info.st_mtim), nanoseconds(info.st_ctim)};
+    entry.m_version = fileVersionOf(info);
     return entry;
 }
 

@@ -51,19 +51,6 @@ private:
     qint64 m_size = 0;
 };
 
-// Tells one state of a file from another: another file that took its name has another
-// device or inode, and a write changes its size or the times of its last change.
-struct FileVersion
-{
-    dev_t device = 0;
-    ino_t inode = 0;
-    qint64 size = 0;
-    qint64 modifiedNs = 0;
-    qint64 changedNs = 0;
-
-    bool operator==(const FileVersion &) const = default;
-};
-
 // An entry looked at without opening it (O_PATH, symbolic links followed): looking at a
 // FIFO or a device this way neither blocks nor has the effects an open can have (a tape
 // rewinds). Opening through it opens that very entry, even if another has taken its name

@@ -21,6 +21,13 @@ bool hasMP3Extension(QStringView path)
     return false;
 }
 
+// The tags of the file that ends in tail: its ID3v1 block, or guessed from its path when it
+// has none.
+TagFields tagsOf(const ID3TagTail &tail, const QString &path)
+{
+    return tail.hasBlock() ? ID3TagBlock::fromBytes(tail.block())->toTagFields() : GuessTagsFromFileName(path);
+}
+
 } // namespace
 
 bool IsMP3File(const QString &path)
@@ -38,25 +45,28 @@ bool MP3File::setFileName(const QString &path, const std::optional<PrefetchedTai
     m_fileName = path;
     if (!hasMP3Extension(path))
         return true;
+    // A tail read from the very version of the file that the path names now needs no open:
+    // a look at the entry tells.
+    if (prefetched && lookUpEntry(path).version == prefetched->version) {
+        m_tags = tagsOf(prefetched->tail, path);
+        return true;
+    }
     // One look serves both the check and the open.
     const FileEntry entry = FileEntry::lookUp(path);
     if (entry.kind() != EntryKind::RegularFile)
         return true;
-
-    const QString genre = m_tags.Genre;
-    m_tags = TagFields {};
-    m_tags.Genre = genre;
-    if (entry.size() >= ID3TagBlock::Size) {
-        const auto tail
-            = prefetched && prefetched->version == entry.version() ? prefetched->tail : readID3TagTail(entry);
-        if (!tail)
-            return false;
-        if (tail->hasBlock()) {
-            m_tags = ID3TagBlock::fromBytes(tail->block())->toTagFields();
-            return true;
-        }
+    if (entry.size() < ID3TagBlock::Size) {
+        m_tags = GuessTagsFromFileName(path);
+        return true;
     }
-    m_tags = GuessTagsFromFileName(path);
+    const auto tail = readID3TagTail(entry);
+    if (!tail) {
+        TagFields unread;
+        unread.Genre = m_tags.Genre;
+        m_tags = unread;
+        return false;
+    }
+    m_tags = tagsOf(*tail, path);
     return true;
 }
 
