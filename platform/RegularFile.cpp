@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 #include <utility>
@@ -129,6 +130,17 @@ QByteArray RegularFile::readAt(qint64 offset, qint64 length)
         done += n;
     }
     return bytes;
+}
+
+bool RegularFile::isCached(qint64 offset, qint64 length)
+{
+    QByteArray bytes(length, Qt::Uninitialized);
+    iovec buffer {bytes.data(), size_t(length)};
+    ssize_t n = 0;
+    do
+        n = ::preadv2(m_fd, &buffer, 1, off_t(offset), RWF_NOWAIT);
+    while (n < 0 && errno == EINTR);
+    return n == length;
 }
 
 bool RegularFile::writeAt(qint64 offset, QByteArrayView data)

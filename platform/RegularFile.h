@@ -34,6 +34,9 @@ public:
     qint64 size() const { return m_size; }
     // Exactly length bytes from offset, or an empty array on failure or a short file.
     QByteArray readAt(qint64 offset, qint64 length);
+    // Whether length bytes from offset are in memory, so that reading them does not wait for
+    // the device. False also where the file system cannot tell.
+    bool isCached(qint64 offset, qint64 length);
     // Writes all of data at offset, resuming after short writes.
     bool writeAt(qint64 offset, QByteArrayView data);
     bool resize(qint64 length);

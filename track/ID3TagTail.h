@@ -32,5 +32,7 @@ struct PrefetchedTail
 
 // Nothing when the file's last bytes cannot be read.
 std::optional<ID3TagTail> readID3TagTail(RegularFile &file);
+// Whether reading the file's tail would not wait for the device.
+bool isID3TagTailCached(RegularFile &file);
 // The tail of the regular file entry looked at; nothing when it cannot be opened or read.
 std::optional<ID3TagTail> readID3TagTail(const FileEntry &entry);

@@ -8,22 +8,7 @@
 #include <atomic>
 #include <vector>
 
-namespace {
-
-std::optional<PrefetchedTail> readTail(const QString &path)
-{
-    const FileEntry entry = FileEntry::lookUp(path);
-    if (entry.kind() != EntryKind::RegularFile)
-        return std::nullopt;
-    auto tail = readID3TagTail(entry);
-    if (!tail)
-        return std::nullopt;
-    return PrefetchedTail {entry.version(), std::move(*tail)};
-}
-
-} // namespace
-
-struct TagTailPrefetch::Reads
+struct TagTailPrefetch::Reads : std::enable_shared_from_this<Reads>
 {
     // Each file's read goes from Waiting to Reading to Done on a pool thread. The loop marks
     // it Taken: it takes the tail when Done and reads the file itself otherwise, which never
@@ -31,11 +16,37 @@ struct TagTailPrefetch::Reads
     // on to its end, unused; on cold media both wait for the same read of the device.
     enum class Step { Waiting, Reading, Done, Taken };
 
-    explicit Reads(QStringList paths)
-        : paths(std::move(paths))
+    Reads(QThreadPool &pool, QStringList paths)
+        : pool(pool)
+        , paths(std::move(paths))
         , steps(this->paths.size())
         , tails(this->paths.size())
     { }
+
+    void startReaders(qsizetype count)
+    {
+        for (qsizetype r = 0; r < count; ++r)
+            pool.start([reads = shared_from_this()] { reads->readAhead(); });
+    }
+
+    // One reader starts. It starts the others only once a file's tail is not in memory: on
+    // cold media they make the reads overlap, on files in memory they would only take the
+    // processor from the loop.
+    std::optional<PrefetchedTail> readTail(const QString &path)
+    {
+        const FileEntry entry = FileEntry::lookUp(path);
+        if (entry.kind() != EntryKind::RegularFile)
+            return std::nullopt;
+        RegularFile file = entry.open(RegularFile::Access::Read);
+        if (!file.isOpen())
+            return std::nullopt;
+        if (!allReading && !isID3TagTailCached(file) && !allReading.exchange(true))
+            startReaders(std::min<qsizetype>(ReadsInFlight, paths.size()) - 1);
+        auto tail = readID3TagTail(file);
+        if (!tail)
+            return std::nullopt;
+        return PrefetchedTail {entry.version(), std::move(*tail)};
+    }
 
     // Runs on a pool thread: reads the next file not yet claimed until none is left.
     void readAhead()
@@ -50,6 +61,8 @@ struct TagTailPrefetch::Reads
         }
     }
 
+    // Outlives every reader: its end waits for them.
+    QThreadPool &pool;
     // Read only: shared by the threads without locking.
     const QStringList paths;
     std::vector<std::atomic<Step>> steps;
@@ -58,14 +71,14 @@ struct TagTailPrefetch::Reads
     std::vector<std::optional<PrefetchedTail>> tails;
     std::atomic<qsizetype> next = 0;
     std::atomic<bool> dropped = false;
+    std::atomic<bool> allReading = false;
 };
 
 TagTailPrefetch::TagTailPrefetch(QThreadPool &pool, QStringList paths)
-    : m_reads(std::make_shared<Reads>(std::move(paths)))
+    : m_reads(std::make_shared<Reads>(pool, std::move(paths)))
 {
-    const qsizetype readers = std::min<qsizetype>(ReadsInFlight, m_reads->paths.size());
-    for (qsizetype r = 0; r < readers; ++r)
-        pool.start([reads = m_reads] { reads->readAhead(); });
+    if (!m_reads->paths.isEmpty())
+        m_reads->startReaders(1);
 }
 
 TagTailPrefetch::~TagTailPrefetch()

@@ -17,7 +17,7 @@ class QThreadPool;
 class TagTailPrefetch
 {
 public:
-    // The pool should run this many threads.
+    // The pool should run this many threads; on files already in memory one reads.
     static constexpr int ReadsInFlight = 16;
 
     TagTailPrefetch(QThreadPool &pool, QStringList paths);
