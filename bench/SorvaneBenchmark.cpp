@@ -271,7 +271,7 @@ int main(int argc, char *argv[])
     folderMode.Form_Load();
     frmSelectFiles &window = folderMode.mainWindow();
     window.SetScanDirectory(listed.path());
-    report("listing the folder", measure([&] { window.ScanFilesFromFolder(); }), readFloor, "<= 4x the floor");
+    report("listing the folder", measure([&] { window.ScanFilesFromFolder(); }), readFloor, "<= 2.5x the floor");
     auto &conventions = *window.findChild<QComboBox *>(u"cboNameChoices"_s);
     int convention = 0;
     report("changing the convention", measure([&] {
