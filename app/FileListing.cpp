@@ -7,6 +7,7 @@
 #include "naming/NewFileNameBuilder.h"
 #include "naming/ProgramState.h"
 #include "platform/DirectoryListing.h"
+#include "track/TagTailPrefetch.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -34,9 +35,16 @@ void frmSelectFiles::ScanFilesFromFolder()
     m_state.FileCount = 0;
     showCurrentDirectory();
     const FolderListing listing = listFolder(m_state.CurrentDirectory);
-    const QStringList &names = listing.mp3Files;
+    const QStringList &found = listing.mp3Files;
     // Past the bound nothing is listed, and a rename run then renames nothing.
-    const bool tooMany = names.size() > ProgramState::MaxListedFiles;
+    const bool tooMany = found.size() > ProgramState::MaxListedFiles;
+    const QStringList names = tooMany ? QStringList() : found;
+    QStringList paths;
+    paths.reserve(names.size());
+    for (const QString &name : names)
+        paths.append(m_state.pathInCurrentDirectory(name));
+    // The tags are read on other threads from here on, also while the status is drawn.
+    TagTailPrefetch prefetch(m_tagReaders, std::move(paths));
 
     setBusy(true);
     SetStatusText(1, u"Retrieving list of files, please wait..."_s);
@@ -46,11 +54,11 @@ void frmSelectFiles::ScanFilesFromFolder()
     // The rows reach the grid together: one update of the view instead of one per file.
     std::vector<FileGridModel::Row> rows;
     m_state.FileNames.clear();
-    for (const QString &name : tooMany ? QStringList() : names) {
-        if (!ComputeNewFileName(name))
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (!ComputeNewFileName(names[i], prefetch.take(i)))
             continue; // unreadable or gone: not listed, and not renamed either
-        rows.push_back({name, m_state.CurrentFile.NewFileName(), m_state.CurrentFile.IsMissingTags()});
-        m_state.FileNames.append(name);
+        rows.push_back({names[i], m_state.CurrentFile.NewFileName(), m_state.CurrentFile.IsMissingTags()});
+        m_state.FileNames.append(names[i]);
     }
     m_state.FileCount = int(m_state.FileNames.size());
     m_fileRows->setRows(std::move(rows));
@@ -129,9 +137,9 @@ void frmSelectFiles::ReadyToGo()
     cboNameChoices_Click();
 }
 
-bool frmSelectFiles::ComputeNewFileName(const QString &name)
+bool frmSelectFiles::ComputeNewFileName(const QString &name, const std::optional<PrefetchedTail> &prefetched)
 {
-    if (!m_state.CurrentFile.setFileName(m_state.pathInCurrentDirectory(name)))
+    if (!m_state.CurrentFile.setFileName(m_state.pathInCurrentDirectory(name), prefetched))
         return false;
     // Each name is built from an unmarked start, as a rename run builds it: the grid shows
     // the name the file will get, whatever the file listed before it lacked.

@@ -11,6 +11,7 @@
 #include "platform/DesktopServices.h"
 #include "platform/ShellActions.h"
 #include "settings/Registry.h"
+#include "track/TagTailPrefetch.h"
 #include "widgets/Twips.h"
 #include "widgets/WidgetLook.h"
 
@@ -75,6 +76,7 @@ frmSelectFiles::frmSelectFiles(ProgramState &state, DesktopServices &services)
     , m_fileRows(new FileGridModel(this))
 {
     setObjectName(u"frmSelectFiles"_s);
+    m_tagReaders.setMaxThreadCount(TagTailPrefetch::ReadsInFlight);
     createControls();
     createMenus();
     createStatusBar();

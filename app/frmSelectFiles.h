@@ -1,10 +1,13 @@
 #pragma once
 
 #include "naming/RenameRun.h"
+#include "track/ID3TagTail.h"
 
 #include <QMainWindow>
+#include <QThreadPool>
 
 #include <memory>
+#include <optional>
 
 class DesktopServices;
 class FileGridModel;
@@ -88,8 +91,9 @@ private:
     bool loadCurrentRow();
 
     // Listing one file: its proposed name is built before its row is added, so that a file
-    // that cannot be read adds no row.
-    bool ComputeNewFileName(const QString &name);
+    // that cannot be read adds no row. The file's tail comes from prefetched while the file
+    // is still the one it was read from.
+    bool ComputeNewFileName(const QString &name, const std::optional<PrefetchedTail> &prefetched = std::nullopt);
     void AddFileRow(int row, const QString &name);
     void ShowNewFileName(int row);
     // Argument mode: adds the file name (a bare name in the current directory) as the top row
@@ -138,4 +142,6 @@ private:
     QAction *mnuitmToolsUndo = nullptr;
     QAction *mnuitmToolsReadID3v2 = nullptr;
     std::unique_ptr<frmEditID3Tags> m_tagEditor;
+    // Reads the listed files' tags ahead of the listing; its threads touch nothing else.
+    QThreadPool m_tagReaders;
 };

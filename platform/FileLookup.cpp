@@ -27,6 +27,14 @@ EntryKind entryKindOfMode(unsigned mode)
     return S_ISDIR(mode) ? EntryKind::Directory : EntryKind::Special;
 }
 
+FileVersion fileVersionOf(const struct stat &info)
+{
+    const auto nanoseconds = [](const timespec &time) { return qint64(time.tv_sec) * 1'000'000'000 + time.tv_nsec; };
+    if (!S_ISREG(info.st_mode))
+        return {};
+    return {info.st_dev, info.st_ino, info.st_size, nanoseconds(info.st_mtim), nanoseconds(info.st_ctim)};
+}
+
 EntryInfo lookUpEntry(const QString &path)
 {
     const auto native = nativePath(path);
@@ -35,8 +43,7 @@ EntryInfo lookUpEntry(const QString &path)
     };
     if (!native || ::stat(native->constData(), &info) != 0)
         return {};
-    const EntryKind kind = entryKindOfMode(info.st_mode);
-    return {kind, kind == EntryKind::RegularFile ? info.st_size : 0};
+    return {entryKindOfMode(info.st_mode), fileVersionOf(info)};
 }
 
 bool isHiddenName(const QString &path)

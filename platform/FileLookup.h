@@ -5,6 +5,10 @@
 
 #include <optional>
 
+#include <sys/types.h>
+
+struct stat;
+
 // What a path names, symbolic links followed (a dangling link names nothing).
 enum class EntryKind { Missing, RegularFile, Directory, Special };
 
@@ -21,10 +25,26 @@ std::optional<QString> decodedPath(const char *native);
 // The kind of entry a file mode (st_mode) describes.
 EntryKind entryKindOfMode(unsigned mode);
 
+// Tells one state of a regular file from another: another file that took its name has
+// another device or inode, and a write changes its size or the times of its last change.
+struct FileVersion
+{
+    dev_t device = 0;
+    ino_t inode = 0;
+    qint64 size = 0;
+    qint64 modifiedNs = 0;
+    qint64 changedNs = 0;
+
+    bool operator==(const FileVersion &) const = default;
+};
+
+// The version of a regular file from its status; the empty version for anything else.
+FileVersion fileVersionOf(const struct stat &info);
+
 struct EntryInfo
 {
     EntryKind kind = EntryKind::Missing;
-    qint64 size = 0;
+    FileVersion version;
 };
 
 EntryInfo lookUpEntry(const QString &path);

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 #include <utility>
@@ -43,7 +44,7 @@ FileEntry FileEntry::lookUp(const QString &path)
         return entry;
     }
     entry.m_mode = info.st_mode;
-    entry.m_size = S_ISREG(info.st_mode) ? info.st_size : 0;
+    entry.m_version = fileVersionOf(info);
     return entry;
 }
 
@@ -51,7 +52,7 @@ FileEntry::FileEntry(FileEntry &&other) noexcept
     : m_fd(std::exchange(other.m_fd, -1))
     , m_error(other.m_error)
     , m_mode(other.m_mode)
-    , m_size(other.m_size)
+    , m_version(other.m_version)
 { }
 
 FileEntry::~FileEntry()
@@ -77,7 +78,7 @@ RegularFile FileEntry::open(RegularFile::Access access) const
     if (file.m_fd < 0)
         file.m_error = errno;
     else
-        file.m_size = m_size;
+        file.m_size = m_version.size;
     return file;
 }
 
@@ -139,6 +140,17 @@ QByteArray RegularFile::readAt(qint64 offset, qint64 length)
         done += n;
     }
     return bytes;
+}
+
+bool RegularFile::isCached(qint64 offset, qint64 length)
+{
+    QByteArray bytes(length, Qt::Uninitialized);
+    iovec buffer {bytes.data(), size_t(length)};
+    ssize_t n = 0;
+    do
+        n = ::preadv2(m_fd, &buffer, 1, off_t(offset), RWF_NOWAIT);
+    while (n < 0 && errno == EINTR);
+    return n == length;
 }
 
 bool RegularFile::writeAt(qint64 offset, QByteArrayView data)

@@ -36,6 +36,9 @@ public:
     qint64 size() const { return m_size; }
     // Exactly length bytes from offset, or an empty array on failure or a short file.
     QByteArray readAt(qint64 offset, qint64 length);
+    // Whether length bytes from offset are in memory, so that reading them does not wait for
+    // the device. False also where the file system cannot tell.
+    bool isCached(qint64 offset, qint64 length);
     // Writes all of data at offset, resuming after short writes.
     bool writeAt(qint64 offset, QByteArrayView data);
     bool resize(qint64 length);
@@ -70,7 +73,9 @@ public:
 
     EntryKind kind() const;
     // The size of a regular file; 0 for anything else.
-    qint64 size() const { return m_size; }
+    qint64 size() const { return m_version.size; }
+    // The version of a regular file as the look found it.
+    const FileVersion &version() const { return m_version; }
     RegularFile open(RegularFile::Access access) const;
 
 private:
@@ -79,5 +84,5 @@ private:
     int m_fd = -1;
     int m_error = 0;
     mode_t m_mode = 0;
-    qint64 m_size = 0;
+    FileVersion m_version;
 };

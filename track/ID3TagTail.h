@@ -1,11 +1,11 @@
 #pragma once
 
+#include "platform/RegularFile.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 
 #include <optional>
-
-class RegularFile;
 
 // The end of a file, as much of it as decides whether the file ends in an ID3v1 block.
 // Reader and writer both go by it, so a block the reader does not see is never overwritten.
@@ -23,5 +23,14 @@ struct ID3TagTail
     QByteArrayView block() const;
 };
 
+// A tail read earlier, with the version of the file it was read from.
+struct PrefetchedTail
+{
+    FileVersion version;
+    ID3TagTail tail;
+};
+
 // Nothing when the file's last bytes cannot be read.
 std::optional<ID3TagTail> readID3TagTail(RegularFile &file);
+// Whether reading the file's tail would not wait for the device.
+bool isID3TagTailCached(RegularFile &file);

@@ -3,7 +3,6 @@
 #include "platform/FileLookup.h"
 #include "platform/RegularFile.h"
 #include "track/ID3TagBlock.h"
-#include "track/ID3TagTail.h"
 #include "track/ID3v2Tag.h"
 #include "track/SpaceTrim.h"
 #include "track/TagInference.h"
@@ -23,6 +22,17 @@ bool hasMP3Extension(QStringView path)
     return false;
 }
 
+// The tags of the file that ends in tail: its ID3v1 block; else the ID3v2 tag of id3v2Source,
+// when given; else guessed from its path.
+TagFields tagsOf(const ID3TagTail &tail, const QString &path, RegularFile *id3v2Source)
+{
+    if (tail.hasBlock())
+        return ID3TagBlock::fromBytes(tail.block())->toTagFields();
+    if (auto tags = id3v2Source ? ID3v2Tag::read(*id3v2Source) : std::nullopt)
+        return *std::move(tags);
+    return GuessTagsFromFileName(path);
+}
+
 } // namespace
 
 bool IsMP3File(const QString &path)
@@ -32,32 +42,39 @@ bool IsMP3File(const QString &path)
 
 bool MP3File::setFileName(const QString &path)
 {
+    return setFileName(path, std::nullopt);
+}
+
+bool MP3File::setFileName(const QString &path, const std::optional<PrefetchedTail> &prefetched)
+{
     m_fileName = path;
     if (!hasMP3Extension(path))
         return true;
+    // A tail read from the very version of the file that the path names now needs no open:
+    // a look at the entry tells. Without an ID3v1 block in it, an ID3v2 tag is read from the
+    // file itself.
+    const bool decides = prefetched && (prefetched->tail.hasBlock() || !m_readsID3v2);
+    if (decides && lookUpEntry(path).version == prefetched->version) {
+        m_tags = tagsOf(prefetched->tail, path, nullptr);
+        return true;
+    }
     // One look serves both the check and the open.
     const FileEntry entry = FileEntry::lookUp(path);
     if (entry.kind() != EntryKind::RegularFile)
         return true;
-
-    const QString genre = m_tags.Genre;
-    m_tags = TagFields {};
-    m_tags.Genre = genre;
-    if (entry.size() >= ID3TagBlock::Size || m_readsID3v2) {
-        RegularFile file = entry.open(RegularFile::Access::Read);
-        const auto tail = file.isOpen() ? readID3TagTail(file) : std::nullopt;
-        if (!tail)
-            return false;
-        if (tail->hasBlock()) {
-            m_tags = ID3TagBlock::fromBytes(tail->block())->toTagFields();
-            return true;
-        }
-        if (auto tags = m_readsID3v2 ? ID3v2Tag::read(file) : std::nullopt) {
-            m_tags = *std::move(tags);
-            return true;
-        }
+    if (entry.size() < ID3TagBlock::Size && !m_readsID3v2) {
+        m_tags = GuessTagsFromFileName(path);
+        return true;
     }
-    m_tags = GuessTagsFromFileName(path);
+    RegularFile file = entry.open(RegularFile::Access::Read);
+    const auto tail = file.isOpen() ? readID3TagTail(file) : std::nullopt;
+    if (!tail) {
+        TagFields unread;
+        unread.Genre = m_tags.Genre;
+        m_tags = unread;
+        return false;
+    }
+    m_tags = tagsOf(*tail, path, m_readsID3v2 ? &file : nullptr);
     return true;
 }
 

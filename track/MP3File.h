@@ -1,5 +1,6 @@
 #pragma once
 
+#include "track/ID3TagTail.h"
 #include "track/TagFields.h"
 
 #include <QString>
@@ -20,6 +21,9 @@ public:
     // ID3v2 tag; else guessed from the path. Returns false when such a file could not be
     // read; its tag fields are then empty, except Genre, which keeps the previous file's.
     bool setFileName(const QString &path);
+    // The same load, taking the file's tail from prefetched when the file is still the
+    // version it was read from, and reading it afresh otherwise.
+    bool setFileName(const QString &path, const std::optional<PrefetchedTail> &prefetched);
     // Whether a load reads the ID3v2 tag of a file without an ID3v1 block. Off at first.
     void setReadsID3v2(bool reads) { m_readsID3v2 = reads; }
 

@@ -1,11 +1,16 @@
 #include "track/MP3File.h"
 #include "support/IndependentTaggers.h"
 #include "support/TempFolder.h"
+#include "track/TagTailPrefetch.h"
 #include "track/TextUpToNul.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QThreadPool>
+
+#include <functional>
+#include <memory>
 
 #include <unistd.h>
 
@@ -183,4 +188,55 @@ TEST(MP3File, ReportsAFileThatCannotBeReadAndKeepsOnlyTheGenre)
     EXPECT_EQ(file.FileName(), link);
     EXPECT_EQ(file.Title() + file.Artist() + file.Album() + file.Year() + file.Comment(), QString());
     EXPECT_EQ(file.Genre(), u"Rock"_s);
+}
+
+// The prefetch opens only regular files: a FIFO among the names would hold its reader forever.
+TEST(MP3File, PrefetchReadsOnlyRegularFiles)
+{
+    TempFolder folder;
+    const QStringList paths = {folder.makeFifo(u"fifo.mp3"_s), folder.makeFolder(u"folder.mp3"_s),
+        folder.path(u"missing.mp3"_s), folder.write(u"a.mp3"_s, taggedAudio("Song", "Band"))};
+    QThreadPool pool;
+    TagTailPrefetch prefetch(pool, paths);
+    ASSERT_TRUE(pool.waitForDone(10000)) << "a prefetch read hangs";
+    for (qsizetype i = 0; i < 3; ++i)
+        EXPECT_FALSE(prefetch.take(i)) << paths[i].toStdString();
+    const auto tagged = prefetch.take(3);
+    ASSERT_TRUE(tagged);
+    EXPECT_TRUE(tagged->tail.block().startsWith("TAGSong"));
+}
+
+// Another file in its place, or the same one written since, is read afresh.
+TEST(MP3File, ReadsAFileAfreshThatChangedSincePrefetch)
+{
+    TempFolder folder;
+    const QString path = folder.path(u"a.mp3"_s);
+    const std::function<void()> changes[] = {
+        [&] {
+            const QString other = folder.write(u"b.tmp"_s, taggedAudio("Anew", "Band"));
+            ::rename(QFile::encodeName(other).constData(), QFile::encodeName(path).constData());
+        },
+        [&] { folder.write(u"a.mp3"_s, audioBytes(1) + taggedAudio("Anew", "Band")); },
+    };
+    for (const auto &change : changes) {
+        folder.write(u"a.mp3"_s, taggedAudio("Song", "Band"));
+        QThreadPool pool;
+        TagTailPrefetch prefetch(pool, {path});
+        ASSERT_TRUE(pool.waitForDone(10000));
+        change();
+        MP3File file;
+        EXPECT_TRUE(file.setFileName(path, prefetch.take(0)));
+        EXPECT_EQ(textUpToNul(file.Title()), u"Anew"_s);
+    }
+}
+
+// Reads still in flight when their prefetch goes finish into state they own with it.
+TEST(MP3File, PrefetchDroppedMidwayLeavesItsReadsSafe)
+{
+    TempFolder folder;
+    const QStringList paths(500, folder.write(u"a.mp3"_s, taggedAudio("Song", "Band")));
+    QThreadPool pool;
+    auto prefetch = std::make_unique<TagTailPrefetch>(pool, paths);
+    prefetch.reset();
+    EXPECT_TRUE(pool.waitForDone(10000));
 }
