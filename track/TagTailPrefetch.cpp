@@ -32,15 +32,16 @@ struct TagTailPrefetch::Reads : std::enable_shared_from_this<Reads>
     // One reader starts. It starts the others only once a file's tail is not in memory: on
     // cold media they make the reads overlap, on files in memory they would only take the
     // processor from the loop.
-    std::optional<PrefetchedTail> readTail(const QString &path)
+    std::optional<PrefetchedTail> readTail(qsizetype index)
     {
+        const QString &path = paths[index];
         const FileEntry entry = FileEntry::lookUp(path);
         if (entry.kind() != EntryKind::RegularFile)
             return std::nullopt;
         RegularFile file = entry.open(RegularFile::Access::Read);
         if (!file.isOpen())
             return std::nullopt;
-        if (!allReading && !isID3TagTailCached(file) && !allReading.exchange(true))
+        if (index % CacheCheckInterval == 0 && !allReading && !isID3TagTailCached(file) && !allReading.exchange(true))
             startReaders(std::min<qsizetype>(ReadsInFlight, paths.size()) - 1);
         auto tail = readID3TagTail(file);
         if (!tail)
@@ -55,11 +56,15 @@ struct TagTailPrefetch::Reads : std::enable_shared_from_this<Reads>
             Step waiting = Step::Waiting;
             if (!steps[i].compare_exchange_strong(waiting, Step::Reading))
                 continue;
-            tails[i] = readTail(paths[i]);
+            tails[i] = readTail(i);
             Step reading = Step::Reading;
             steps[i].compare_exchange_strong(reading, Step::Done, std::memory_order_release);
         }
     }
+
+    // Whether the files are in memory is asked of every so many, not of each: the question
+    // costs a system call, and the one reader must stay ahead of the loop.
+    static constexpr qsizetype CacheCheckInterval = 16;
 
     // Outlives every reader: its end waits for them.
     QThreadPool &pool;
