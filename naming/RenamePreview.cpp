@@ -1,35 +1,31 @@
 #include "naming/RenamePreview.h"
 
 #include <QHash>
-#include <QSet>
 
 std::vector<RenameWarning> previewRenames(const std::vector<ListedRename> &files, const QStringList &namesInFolder)
 {
-    const QSet<QString> exactNames(namesInFolder.cbegin(), namesInFolder.cend());
     QHash<QString, int> entriesPerFoldedName;
+    entriesPerFoldedName.reserve(namesInFolder.size());
     for (const QString &name : namesInFolder)
         ++entriesPerFoldedName[name.toCaseFolded()];
-
-    // Taken on disk: by an entry that is not the file itself (its own name differing only in
-    // case is a rename the file system does).
-    const auto isTaken = [&](const ListedRename &file, const QString &folded) {
-        const int ownEntries = file.currentName.toCaseFolded() == folded ? 1 : 0;
-        return exactNames.contains(file.proposedName) || entriesPerFoldedName.value(folded) > ownEntries;
-    };
 
     std::vector<RenameWarning> warnings;
     std::vector<QString> foldedProposals;
     warnings.reserve(files.size());
     foldedProposals.reserve(files.size());
     QHash<QString, int> filesPerProposedName;
+    filesPerProposedName.reserve(qsizetype(files.size()));
     for (const ListedRename &file : files) {
         RenameWarning warning = RenameWarning::None;
         const QString &folded = foldedProposals.emplace_back(file.proposedName.toCaseFolded());
+        // Taken by an entry other than the file itself: its own name in another case is a
+        // rename the file system does, unless a second entry is spelled that way too.
+        const int ownEntries = file.proposedName.compare(file.currentName, Qt::CaseInsensitive) == 0 ? 1 : 0;
         if (file.needsTags)
             warning = RenameWarning::NeedsTags;
         else if (file.proposedName == file.currentName)
             warning = RenameWarning::Unchanged;
-        else if (isTaken(file, folded))
+        else if (entriesPerFoldedName.value(folded) > ownEntries)
             warning = RenameWarning::NameTaken;
         else if (filesPerProposedName[folded]++ > 0)
             warning = RenameWarning::NameSharedEarlier;
