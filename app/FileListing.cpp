@@ -98,7 +98,7 @@ void frmSelectFiles::rebuildFromArguments()
         if (!ScanFilesFromArgs(name))
             name.clear();
     }
-    showRenameWarnings(listFolder(m_state.CurrentDirectory).allNames);
+    showRenameWarnings(listEntryNames(m_state.CurrentDirectory));
 }
 
 void frmSelectFiles::showRenameWarnings(const QStringList &namesInFolder)

@@ -15,3 +15,5 @@ struct FolderListing
 
 // A directory that cannot be read lists as empty.
 FolderListing listFolder(const QString &directory);
+// Only FolderListing::allNames.
+QStringList listEntryNames(const QString &directory);
