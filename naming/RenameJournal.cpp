@@ -7,7 +7,6 @@
 #include <QFile>
 
 #include <cerrno>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -56,12 +55,6 @@ std::optional<JournalEntry> parsedRecord(const QByteArray &line)
         || !isBareName(*newName))
         return std::nullopt;
     return JournalEntry {*folder, *oldName, *newName};
-}
-
-bool removeFile(const QString &path)
-{
-    const auto native = nativePath(path);
-    return native && (::unlink(native->constData()) == 0 || errno == ENOENT);
 }
 
 } // namespace
@@ -144,9 +137,7 @@ bool replaceRenameJournal(const QString &path, const std::vector<JournalEntry> &
     RenameJournalWriter writer(replacement);
     for (const JournalEntry &entry : entries)
         writer.record(entry);
-    const auto from = nativePath(replacement);
-    const auto to = nativePath(path);
-    return writer.finish() && from && to && ::rename(from->constData(), to->constData()) == 0;
+    return writer.finish() && replaceFile(replacement, path);
 }
 
 QString setJournalAside(const QString &path)

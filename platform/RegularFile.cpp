@@ -3,6 +3,7 @@
 #include "platform/FileLookup.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/uio.h>
@@ -186,4 +187,17 @@ bool RegularFile::close()
     // Linux releases the descriptor even when close reports an error: never retry.
     const int result = ::close(std::exchange(m_fd, -1));
     return result == 0 || fail();
+}
+
+bool removeFile(const QString &path)
+{
+    const auto native = nativePath(path);
+    return native && (::unlink(native->constData()) == 0 || errno == ENOENT);
+}
+
+bool replaceFile(const QString &from, const QString &to)
+{
+    const auto nativeFrom = nativePath(from);
+    const auto nativeTo = nativePath(to);
+    return nativeFrom && nativeTo && ::rename(nativeFrom->constData(), nativeTo->constData()) == 0;
 }

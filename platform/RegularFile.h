@@ -56,6 +56,12 @@ private:
     qint64 m_size = 0;
 };
 
+// Removes the file at path; true also when there was none.
+bool removeFile(const QString &path);
+// Gives the file at from the path to, replacing any file there: for this program's own
+// records, which are written whole under another name first.
+bool replaceFile(const QString &from, const QString &to);
+
 // An entry looked at without opening it (O_PATH, symbolic links followed): looking at a
 // FIFO or a device this way neither blocks nor has the effects an open can have (a tape
 // rewinds). Opening through it opens that very entry, even if another has taken its name
