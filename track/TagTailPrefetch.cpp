@@ -10,10 +10,11 @@
 
 struct TagTailPrefetch::Reads : std::enable_shared_from_this<Reads>
 {
-    // Each file's read goes from Waiting to Reading to Done on a pool thread. The loop marks
-    // it Taken: it takes the tail when Done and reads the file itself otherwise, which never
-    // makes it wait for a pool thread that is not running. A read still in flight then goes
-    // on to its end, unused; on cold media both wait for the same read of the device.
+    // The readers take the files from the last one back, while the loop goes from the first
+    // one on and reads itself each file that no reader has begun: the two meet part way,
+    // with every file read once and neither side idle. A file's read goes from Waiting to
+    // Reading to Done on a pool thread, or from Waiting to Taken by the loop; the loop waits
+    // only for a read in flight, never for a pool thread that may not be running.
     enum class Step { Waiting, Reading, Done, Taken };
 
     Reads(QThreadPool &pool, QStringList paths)
@@ -21,12 +22,13 @@ struct TagTailPrefetch::Reads : std::enable_shared_from_this<Reads>
         , paths(std::move(paths))
         , steps(this->paths.size())
         , tails(this->paths.size())
+        , next(this->paths.size() - 1)
     { }
 
     void startReaders(qsizetype count)
     {
         for (qsizetype r = 0; r < count; ++r)
-            pool.start([reads = shared_from_this()] { reads->readAhead(); });
+            pool.start([reads = shared_from_this()] { reads->readBackwards(); });
     }
 
     // One reader starts. It starts the others only once a file's tail is not in memory: on
@@ -41,7 +43,8 @@ struct TagTailPrefetch::Reads : std::enable_shared_from_this<Reads>
         RegularFile file = entry.open(RegularFile::Access::Read);
         if (!file.isOpen())
             return std::nullopt;
-        if (index % CacheCheckInterval == 0 && !allReading && !isID3TagTailCached(file) && !allReading.exchange(true))
+        const bool due = (paths.size() - 1 - index) % CacheCheckInterval == 0;
+        if (due && !allReading && !isID3TagTailCached(file) && !allReading.exchange(true))
             startReaders(std::min<qsizetype>(ReadsInFlight, paths.size()) - 1);
         auto tail = readID3TagTail(file);
         if (!tail)
@@ -49,21 +52,22 @@ struct TagTailPrefetch::Reads : std::enable_shared_from_this<Reads>
         return PrefetchedTail {entry.version(), std::move(*tail)};
     }
 
-    // Runs on a pool thread: reads the next file not yet claimed until none is left.
-    void readAhead()
+    // Runs on a pool thread: reads the next file back not yet claimed, until the loop has
+    // taken it, which means it has taken every file before it too.
+    void readBackwards()
     {
-        for (qsizetype i = next++; i < paths.size() && !dropped; i = next++) {
+        for (qsizetype i = next--; i >= 0 && !dropped; i = next--) {
             Step waiting = Step::Waiting;
             if (!steps[i].compare_exchange_strong(waiting, Step::Reading))
-                continue;
+                return;
             tails[i] = readTail(i);
-            Step reading = Step::Reading;
-            steps[i].compare_exchange_strong(reading, Step::Done, std::memory_order_release);
+            steps[i].store(Step::Done, std::memory_order_release);
+            steps[i].notify_one();
         }
     }
 
     // Whether the files are in memory is asked of every so many, not of each: the question
-    // costs a system call, and the one reader must stay ahead of the loop.
+    // costs a system call.
     static constexpr qsizetype CacheCheckInterval = 16;
 
     // Outlives every reader: its end waits for them.
@@ -74,7 +78,7 @@ struct TagTailPrefetch::Reads : std::enable_shared_from_this<Reads>
     // tails[i] is written by the thread that moved steps[i] to Reading, and read by the loop
     // only once it saw Done.
     std::vector<std::optional<PrefetchedTail>> tails;
-    std::atomic<qsizetype> next = 0;
+    std::atomic<qsizetype> next;
     std::atomic<bool> dropped = false;
     std::atomic<bool> allReading = false;
 };
@@ -93,7 +97,10 @@ TagTailPrefetch::~TagTailPrefetch()
 
 std::optional<PrefetchedTail> TagTailPrefetch::take(qsizetype index)
 {
-    if (m_reads->steps[index].exchange(Reads::Step::Taken) != Reads::Step::Done)
+    std::atomic<Reads::Step> &step = m_reads->steps[index];
+    auto seen = Reads::Step::Waiting;
+    if (step.compare_exchange_strong(seen, Reads::Step::Taken))
         return std::nullopt;
+    step.wait(Reads::Step::Reading, std::memory_order_acquire);
     return std::move(m_reads->tails[index]);
 }

@@ -9,11 +9,11 @@
 
 class QThreadPool;
 
-// Reads the tails of files on a pool's threads ahead of a loop that takes them in order: on
-// cold media every read waits on the device, and many reads in flight take little longer
-// than one. Each read looks at the entry first and opens only a regular file, as a load
-// does. Destroying the prefetch never waits: reads not yet begun are dropped, and those in
-// flight finish into state they own together with it.
+// Reads the tails of files on a pool's threads for a loop that takes them in order and reads
+// those not yet begun itself: on cold media every read waits on the device, and many reads in
+// flight take little longer than one; in memory, the loop and a reader share the work. Each read looks at the entry
+// first and opens only a regular file, as a load does. Destroying the prefetch never waits: reads not yet begun are
+// dropped, and those in flight finish into state they own together with it.
 class TagTailPrefetch
 {
 public:
@@ -25,8 +25,9 @@ public:
     TagTailPrefetch &operator=(const TagTailPrefetch &) = delete;
     ~TagTailPrefetch();
 
-    // The tail of paths[index], once for each index. Nothing when its read failed or has not
-    // ended yet; the caller then reads the file itself.
+    // The tail of paths[index], once for each index, waiting for its read when one is in
+    // flight. Nothing when the read failed or has not begun; the caller then reads the file
+    // itself.
     std::optional<PrefetchedTail> take(qsizetype index);
 
 private:
