@@ -79,13 +79,41 @@ RegularFile FileEntry::open(RegularFile::Access access) const
     if (file.m_fd < 0)
         file.m_error = errno;
     else
-        file.m_size = m_version.size;
+        file.m_version = m_version;
     return file;
 }
 
 RegularFile RegularFile::open(const QString &path, Access access)
 {
     return FileEntry::lookUp(path).open(access);
+}
+
+RegularFile RegularFile::openForReadingUnpinned(const QString &path)
+{
+    RegularFile file;
+    const auto native = nativePath(path);
+    struct stat looked = {};
+    struct stat opened = {};
+    if (!native || ::stat(native->constData(), &looked) != 0) {
+        file.m_error = native ? errno : ENOENT;
+        return file;
+    }
+    file.m_error = refusalOf(looked.st_mode, Access::Read);
+    if (file.m_error != 0)
+        return file;
+    file.m_fd = ::open(native->constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (file.m_fd < 0 || ::fstat(file.m_fd, &opened) != 0) {
+        file.fail();
+        file.close();
+        return file;
+    }
+    if (opened.st_dev != looked.st_dev || opened.st_ino != looked.st_ino || !S_ISREG(opened.st_mode)) {
+        file.close();
+        file.m_error = EAGAIN;
+        return file;
+    }
+    file.m_version = fileVersionOf(opened);
+    return file;
 }
 
 RegularFile RegularFile::create(const QString &path)
@@ -101,7 +129,7 @@ RegularFile RegularFile::create(const QString &path)
 RegularFile::RegularFile(RegularFile &&other) noexcept
     : m_fd(std::exchange(other.m_fd, -1))
     , m_error(other.m_error)
-    , m_size(other.m_size)
+    , m_version(other.m_version)
 { }
 
 RegularFile &RegularFile::operator=(RegularFile &&other) noexcept
@@ -110,7 +138,7 @@ RegularFile &RegularFile::operator=(RegularFile &&other) noexcept
         close();
         m_fd = std::exchange(other.m_fd, -1);
         m_error = other.m_error;
-        m_size = other.m_size;
+        m_version = other.m_version;
     }
     return *this;
 }

@@ -19,6 +19,11 @@ public:
 
     // A closed object whose error() says why when the path cannot be opened.
     static RegularFile open(const QString &path, Access access);
+    // For reading many small files, where holding each entry while opening it costs as much
+    // as the read: looks at path and opens it only when it names a regular file, without
+    // blocking, and keeps it open only when it is the file that was looked at. Whatever took
+    // its place in between is at most opened without waiting and closed at once, unread.
+    static RegularFile openForReadingUnpinned(const QString &path);
     // A new, empty file at path, for this program's own records: readable and writable by
     // the user only, and never over an existing entry (the error is EEXIST then).
     static RegularFile create(const QString &path);
@@ -33,7 +38,8 @@ public:
     int error() const { return m_error; }
 
     // The size the file had when it was opened.
-    qint64 size() const { return m_size; }
+    qint64 size() const { return m_version.size; }
+    const FileVersion &version() const { return m_version; }
     // Exactly length bytes from offset, or an empty array on failure or a short file.
     QByteArray readAt(qint64 offset, qint64 length);
     // Whether length bytes from offset are in memory, so that reading them does not wait for
@@ -53,7 +59,7 @@ private:
 
     int m_fd = -1;
     int m_error = 0;
-    qint64 m_size = 0;
+    FileVersion m_version;
 };
 
 // Removes the file at path; true also when there was none.

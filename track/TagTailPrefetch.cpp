@@ -1,6 +1,6 @@
 #include "track/TagTailPrefetch.h"
 
-#include "platform/FileLookup.h"
+#include "platform/RegularFile.h"
 
 #include <QThreadPool>
 
@@ -10,11 +10,13 @@
 
 struct TagTailPrefetch::Reads : std::enable_shared_from_this<Reads>
 {
-    // The readers take the files from the last one back, while the loop goes from the first
-    // one on and reads itself each file that no reader has begun: the two meet part way,
-    // with every file read once and neither side idle. A file's read goes from Waiting to
-    // Reading to Done on a pool thread, or from Waiting to Taken by the loop; the loop waits
-    // only for a read in flight, never for a pool thread that may not be running.
+    // In memory, one reader takes the files from the last one back while the loop goes from
+    // the first one on and reads itself each file that no reader has begun: the two meet part
+    // way, with every file read once and neither side idle. Once a file is found not to be in
+    // memory, all readers take the files from the first one on instead, in the order they lie
+    // on the device. A file's read goes from Waiting to Reading to Done on a pool thread, or
+    // from Waiting to Taken by the loop; the loop waits only for a read in flight, never for
+    // a pool thread that may not be running.
     enum class Step { Waiting, Reading, Done, Taken };
 
     Reads(QThreadPool &pool, QStringList paths)
@@ -22,45 +24,47 @@ struct TagTailPrefetch::Reads : std::enable_shared_from_this<Reads>
         , paths(std::move(paths))
         , steps(this->paths.size())
         , tails(this->paths.size())
-        , next(this->paths.size() - 1)
+        , nextFromLast(this->paths.size() - 1)
     { }
 
     void startReaders(qsizetype count)
     {
         for (qsizetype r = 0; r < count; ++r)
-            pool.start([reads = shared_from_this()] { reads->readBackwards(); });
+            pool.start([reads = shared_from_this()] { reads->readAll(); });
     }
 
     // One reader starts. It starts the others only once a file's tail is not in memory: on
     // cold media they make the reads overlap, on files in memory they would only take the
     // processor from the loop.
-    std::optional<PrefetchedTail> readTail(qsizetype index)
+    std::optional<PrefetchedTail> readTail(qsizetype index, qsizetype readsSoFar)
     {
-        const QString &path = paths[index];
-        const FileEntry entry = FileEntry::lookUp(path);
-        if (entry.kind() != EntryKind::RegularFile)
-            return std::nullopt;
-        RegularFile file = entry.open(RegularFile::Access::Read);
+        RegularFile file = RegularFile::openForReadingUnpinned(paths[index]);
         if (!file.isOpen())
             return std::nullopt;
-        const bool due = (paths.size() - 1 - index) % CacheCheckInterval == 0;
-        if (due && !allReading && !isID3TagTailCached(file) && !allReading.exchange(true))
+        if (readsSoFar % CacheCheckInterval == 0 && !cold && !isID3TagTailCached(file) && !cold.exchange(true))
             startReaders(std::min<qsizetype>(ReadsInFlight, paths.size()) - 1);
         auto tail = readID3TagTail(file);
         if (!tail)
             return std::nullopt;
-        return PrefetchedTail {entry.version(), std::move(*tail)};
+        return PrefetchedTail {file.version(), std::move(*tail)};
     }
 
-    // Runs on a pool thread: reads the next file back not yet claimed, until the loop has
-    // taken it, which means it has taken every file before it too.
-    void readBackwards()
+    // Runs on a pool thread: reads files not yet claimed until none is left. Going back, it
+    // stops at a file the loop has taken, as the loop has taken every file before it too.
+    void readAll()
     {
-        for (qsizetype i = next--; i >= 0 && !dropped; i = next--) {
-            Step waiting = Step::Waiting;
-            if (!steps[i].compare_exchange_strong(waiting, Step::Reading))
+        for (qsizetype reads = 0; !dropped; ++reads) {
+            const bool forwards = cold;
+            const qsizetype i = forwards ? nextFromFirst++ : nextFromLast--;
+            if (i < 0 || i >= paths.size())
                 return;
-            tails[i] = readTail(i);
+            Step waiting = Step::Waiting;
+            if (!steps[i].compare_exchange_strong(waiting, Step::Reading)) {
+                if (forwards)
+                    continue;
+                return;
+            }
+            tails[i] = readTail(i, reads);
             steps[i].store(Step::Done, std::memory_order_release);
             steps[i].notify_one();
         }
@@ -78,9 +82,11 @@ struct TagTailPrefetch::Reads : std::enable_shared_from_this<Reads>
     // tails[i] is written by the thread that moved steps[i] to Reading, and read by the loop
     // only once it saw Done.
     std::vector<std::optional<PrefetchedTail>> tails;
-    std::atomic<qsizetype> next;
+    std::atomic<qsizetype> nextFromFirst = 0;
+    std::atomic<qsizetype> nextFromLast;
     std::atomic<bool> dropped = false;
-    std::atomic<bool> allReading = false;
+    // Set once a file was not in memory: from then on every reader runs and goes forwards.
+    std::atomic<bool> cold = false;
 };
 
 TagTailPrefetch::TagTailPrefetch(QThreadPool &pool, QStringList paths)
