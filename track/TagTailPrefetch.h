@@ -10,10 +10,11 @@
 class QThreadPool;
 
 // Reads the tails of files on a pool's threads for a loop that takes them in order and reads
-// those not yet begun itself: on cold media every read waits on the device, and many reads in
-// flight take little longer than one; in memory, the loop and a reader share the work. Each read looks at the entry
-// first and opens only a regular file, as a load does. Destroying the prefetch never waits: reads not yet begun are
-// dropped, and those in flight finish into state they own together with it.
+// those not yet begun itself: on cold media every read waits on the device, and many reads
+// in flight take little longer than one; in memory, the loop and a reader share the work.
+// Each read looks at the path first and opens only a regular file, without blocking.
+// Destroying the prefetch never waits: reads not yet begun are dropped, and those in flight
+// finish into state they own together with it.
 class TagTailPrefetch
 {
 public:
