@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -15,6 +16,7 @@
 
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -38,7 +40,6 @@ public:
     frmSelectFiles &window() { return m_startUp->mainWindow(); }
     QTableView &grid() { return control<QTableView>(u"FileGrid"); }
     int rowCount() { return grid().model()->rowCount(); }
-    void setCurrentRow(int row) { grid().setCurrentIndex(grid().model()->index(row, 0)); }
 
     template <typename Widget> Widget &control(QStringView name)
     {
@@ -47,9 +48,17 @@ public:
             throw std::runtime_error("no control " + name.toString().toStdString());
         return *widget;
     }
+    // An entry of the menu bar or of one of the pop-up menus.
+    QAction &action(QStringView name);
+
+    QPoint rowCentre(int row);
+    // A click with the mouse, as a person picks the row's file.
+    void clickRow(int row);
+    void chooseConvention(int index);
 
     // Present and proposed name of every row, top to bottom.
     GridRows rows();
+    QStringList column(int column);
     QString statusText();
 
 private:

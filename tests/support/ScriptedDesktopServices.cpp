@@ -2,16 +2,36 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
+namespace {
+
+template <typename Scripted> std::optional<Scripted> takeNext(std::deque<Scripted> &queue, const std::string &what)
+{
+    if (queue.empty()) {
+        ADD_FAILURE() << "unexpected " << what;
+        return std::nullopt;
+    }
+    Scripted next = std::move(queue.front());
+    queue.pop_front();
+    return next;
+}
+
+} // namespace
+
+ScriptedDesktopServices::~ScriptedDesktopServices()
+{
+    EXPECT_TRUE(answers.empty() && folderChoices.empty() && dialogSteps.empty())
+        << "scripted answers left unused: " << answers.size() << " boxes, " << folderChoices.size()
+        << " folder dialogs, " << dialogSteps.size() << " dialogs";
+}
+
 MessageAnswer ScriptedDesktopServices::showMessage(QWidget *, const Message &message)
 {
     messages.push_back(message);
-    if (answers.empty()) {
-        ADD_FAILURE() << "unexpected box: " << message.title.toStdString();
-        return message.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
-    }
-    const MessageAnswer answer = answers.front();
-    answers.pop_front();
-    return answer;
+    const MessageAnswer refusal = message.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    return takeNext(answers, "box: " + message.title.toStdString()).value_or(refusal);
 }
 
 void ScriptedDesktopServices::openAddress(const QUrl &address)
@@ -21,33 +41,23 @@ void ScriptedDesktopServices::openAddress(const QUrl &address)
 
 bool ScriptedDesktopServices::startDetached(const QString &program, const QStringList &arguments)
 {
-    startedPrograms.push_back({program, arguments});
+    startedPrograms.push_back(QStringList {program} + arguments);
     return programsStart;
 }
 
 QString ScriptedDesktopServices::chooseFolder(QWidget *, const QString &, const QString &startFolder)
 {
     folderDialogStarts.push_back(startFolder);
-    if (folderChoices.empty()) {
-        ADD_FAILURE() << "unexpected folder dialog";
-        return {};
-    }
-    const QString choice = folderChoices.front();
-    folderChoices.pop_front();
-    return choice;
+    return takeNext(folderChoices, "folder dialog").value_or(QString());
 }
 
 void ScriptedDesktopServices::runModal(QDialog &dialog)
 {
-    ++dialogsRun;
-    if (dialogSteps.empty()) {
-        ADD_FAILURE() << "unexpected dialog: " << dialog.objectName().toStdString();
+    const std::optional<DialogStep> step = takeNext(dialogSteps, "dialog: " + dialog.objectName().toStdString());
+    if (!step)
         return;
-    }
-    const DialogStep step = std::move(dialogSteps.front());
-    dialogSteps.pop_front();
     dialog.show();
-    step(dialog);
+    (*step)(dialog);
     dialog.hide();
 }
 

@@ -9,26 +9,18 @@
 
 #include <deque>
 #include <functional>
-#include <ostream>
 #include <vector>
 
 // Desktop services that never wait on a person: each box is recorded and answered from a
 // queue, each address and started program is recorded, and modal dialogs are run by
-// scripted steps instead of an event loop. An unscripted box or dialog fails the test.
+// scripted steps instead of an event loop. An unscripted box or dialog fails the test, and
+// so does an answer or step still queued when the services go.
 class ScriptedDesktopServices final : public DesktopServices
 {
 public:
-    struct StartedProgram
-    {
-        QString program;
-        QStringList arguments;
-        friend bool operator==(const StartedProgram &, const StartedProgram &) = default;
-        friend void PrintTo(const StartedProgram &started, std::ostream *out)
-        {
-            *out << started.program.toStdString() << " [" << started.arguments.join(u", ").toStdString() << ']';
-        }
-    };
     using DialogStep = std::function<void(QDialog &)>;
+
+    ~ScriptedDesktopServices() override;
 
     // Queued answers and steps, used in order.
     std::deque<MessageAnswer> answers;
@@ -36,12 +28,11 @@ public:
     std::deque<DialogStep> dialogSteps;
     bool programsStart = true;
 
-    // What happened.
+    // What happened; a started program is listed with its arguments after it.
     std::vector<Message> messages;
     std::vector<QUrl> openedAddresses;
-    std::vector<StartedProgram> startedPrograms;
+    std::vector<QStringList> startedPrograms;
     std::vector<QString> folderDialogStarts;
-    int dialogsRun = 0;
     bool programEnded = false;
 
     MessageAnswer showMessage(QWidget *parent, const Message &message) override;
