@@ -38,14 +38,9 @@ QAction &AppHarness::action(QStringView name)
     throw std::runtime_error("no action " + name.toString().toStdString());
 }
 
-QPoint AppHarness::rowCentre(int row)
+void AppHarness::clickRow(int row, Qt::MouseButton button)
 {
-    return grid().visualRect(grid().model()->index(row, 0)).center();
-}
-
-void AppHarness::clickRow(int row)
-{
-    QTest::mouseClick(grid().viewport(), Qt::LeftButton, {}, rowCentre(row));
+    QTest::mouseClick(grid().viewport(), button, {}, grid().visualRect(grid().model()->index(row, 0)).center());
 }
 
 void AppHarness::chooseConvention(int index)
@@ -53,15 +48,6 @@ void AppHarness::chooseConvention(int index)
     auto &choices = control<QComboBox>(u"cboNameChoices");
     choices.setCurrentIndex(index);
     Q_EMIT choices.activated(index);
-}
-
-GridRows AppHarness::rows()
-{
-    GridRows rows;
-    const QAbstractItemModel &model = *grid().model();
-    for (int row = 0; row < model.rowCount(); ++row)
-        rows.emplace_back(model.index(row, 0).data().toString(), model.index(row, 1).data().toString());
-    return rows;
 }
 
 QStringList AppHarness::column(int column)

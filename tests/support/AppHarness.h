@@ -9,18 +9,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QByteArray>
-#include <QString>
 #include <QStringList>
 #include <QTableView>
 
 #include <memory>
 #include <optional>
 #include <stdexcept>
-#include <utility>
-#include <vector>
-
-using GridRows = std::vector<std::pair<QString, QString>>;
 
 // The program started in process over scripted desktop services, as main() starts it.
 class AppHarness
@@ -51,13 +45,11 @@ public:
     // An entry of the menu bar or of one of the pop-up menus.
     QAction &action(QStringView name);
 
-    QPoint rowCentre(int row);
-    // A click with the mouse, as a person picks the row's file.
-    void clickRow(int row);
+    // A click with the mouse on the row, as a person picks its file.
+    void clickRow(int row, Qt::MouseButton button = Qt::LeftButton);
     void chooseConvention(int index);
 
-    // Present and proposed name of every row, top to bottom.
-    GridRows rows();
+    // The present (0) or proposed (1) names, top to bottom.
     QStringList column(int column);
     QString statusText();
 

@@ -2,16 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
 
 namespace {
 
-template <typename Scripted> std::optional<Scripted> takeNext(std::deque<Scripted> &queue, const std::string &what)
+// The next scripted answer, or otherwise with a failure when the script has none left.
+template <typename Scripted> Scripted takeNext(std::deque<Scripted> &queue, const std::string &what, Scripted otherwise)
 {
     if (queue.empty()) {
         ADD_FAILURE() << "unexpected " << what;
-        return std::nullopt;
+        return otherwise;
     }
     Scripted next = std::move(queue.front());
     queue.pop_front();
@@ -31,12 +31,7 @@ MessageAnswer ScriptedDesktopServices::showMessage(QWidget *, const Message &mes
 {
     messages.push_back(message);
     const MessageAnswer refusal = message.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
-    return takeNext(answers, "box: " + message.title.toStdString()).value_or(refusal);
-}
-
-void ScriptedDesktopServices::openAddress(const QUrl &address)
-{
-    openedAddresses.push_back(address);
+    return takeNext(answers, "box: " + message.title.toStdString(), refusal);
 }
 
 bool ScriptedDesktopServices::startDetached(const QString &program, const QStringList &arguments)
@@ -48,20 +43,13 @@ bool ScriptedDesktopServices::startDetached(const QString &program, const QStrin
 QString ScriptedDesktopServices::chooseFolder(QWidget *, const QString &, const QString &startFolder)
 {
     folderDialogStarts.push_back(startFolder);
-    return takeNext(folderChoices, "folder dialog").value_or(QString());
+    return takeNext(folderChoices, "folder dialog", QString());
 }
 
 void ScriptedDesktopServices::runModal(QDialog &dialog)
 {
-    const std::optional<DialogStep> step = takeNext(dialogSteps, "dialog: " + dialog.objectName().toStdString());
-    if (!step)
-        return;
+    const auto step = takeNext(dialogSteps, "dialog: " + dialog.objectName().toStdString(), {[](QDialog &) {}});
     dialog.show();
-    (*step)(dialog);
+    step(dialog);
     dialog.hide();
-}
-
-void ScriptedDesktopServices::endProgram()
-{
-    programEnded = true;
 }
