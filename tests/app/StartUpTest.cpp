@@ -4,23 +4,9 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QScopeGuard>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// Keeps the working directory of a test that changes it.
-class WorkingDirectory
-{
-public:
-    explicit WorkingDirectory(const QString &path) { QDir::setCurrent(path); }
-    ~WorkingDirectory() { QDir::setCurrent(m_previous); }
-
-private:
-    const QString m_previous = QDir::currentPath();
-};
-
-} // namespace
 
 // Every argument names a file in the first one's folder; what is no readable, visible MP3
 // file is left out, and the rest are listed bottom up.
@@ -29,15 +15,14 @@ TEST(StartUp, WithFileArgumentsListsThemInReverseOrder)
     TempFolder folder;
     const QString a = folder.write(u"a.mp3"_s, taggedAudio("One", "Band"));
     const QString spaced = folder.write(u"with space.mp3"_s, taggedAudio("Two", "Band"));
-    const QString c = folder.write(u"c.mp3"_s, taggedAudio("Three", "Band"));
     const QString hidden = folder.write(u".hidden.mp3"_s, taggedAudio("Four", "Band"));
     folder.write(u"unlisted.mp3"_s, taggedAudio("Five", "Band"));
+    const QString c = folder.write(u"c.mp3"_s, taggedAudio("Three", "Band"));
 
     AppHarness app(
         QString(), {a, spaced, folder.path(u"missing.mp3"_s), folder.makeFolder(u"sub.mp3"_s), hidden, QString(), c});
-    EXPECT_EQ(app.rows(),
-        (GridRows {{u"c.mp3"_s, u"Band - Three.mp3"_s}, {u"with space.mp3"_s, u"Band - Two.mp3"_s},
-            {u"a.mp3"_s, u"Band - One.mp3"_s}}));
+    EXPECT_EQ(app.column(0), (QStringList {u"c.mp3"_s, u"with space.mp3"_s, u"a.mp3"_s}));
+    EXPECT_EQ(app.column(1), (QStringList {u"Band - Three.mp3"_s, u"Band - Two.mp3"_s, u"Band - One.mp3"_s}));
     EXPECT_EQ(app.state().ArgumentFiles, (QStringList {u"a.mp3"_s, u"with space.mp3"_s, {}, {}, {}, {}, u"c.mp3"_s}));
     EXPECT_EQ(app.statusText(), u"3 files listed."_s);
     EXPECT_EQ(app.control<QLabel>(u"lblCurrDirectory").text(), folder.path());
@@ -47,29 +32,24 @@ TEST(StartUp, FolderOfTheFirstArgumentDecidesTheCurrentDirectory)
 {
     TempFolder folder;
     folder.write(u"a.mp3"_s, taggedAudio("One", "Band"));
-    const WorkingDirectory inFolder(folder.path());
+    const auto restore = qScopeGuard([previous = QDir::currentPath()] { QDir::setCurrent(previous); });
+    QDir::setCurrent(folder.path());
     const std::pair<QString, QString> cases[] = {
         {u"a.mp3"_s, folder.path()}, // the working directory
         {u"./x/../a.mp3"_s, u"/"_s}, // x does not exist
         {folder.path(u"./a.mp3"_s), folder.path()}, // cleaned
         {u"/a.mp3"_s, u"/"_s}, {folder.path(u"gone/a.mp3"_s), u"/"_s}, // a folder that does not exist
     };
-    for (const auto &[firstArgument, currentDirectory] : cases) {
-        AppHarness app(QString(), {firstArgument});
-        EXPECT_EQ(app.state().CurrentDirectory, currentDirectory) << firstArgument.toStdString();
-    }
+    for (const auto &[firstArgument, currentDirectory] : cases)
+        EXPECT_EQ(AppHarness(QString(), {firstArgument}).state().CurrentDirectory, currentDirectory)
+            << firstArgument.toStdString();
 }
 
 // "--help", "-h" and "--version" are answered when alone; the first "--" is dropped, and every
 // other argument is a file.
 TEST(CommandLine, AnswersHelpOrVersionAloneAndTakesEveryOtherArgumentAsAFile)
 {
-    const struct
-    {
-        std::vector<const char *> argv;
-        QString firstLinePrinted;
-        QStringList files;
-    } cases[] = {
+    const std::tuple<std::vector<const char *>, QString, QStringList> cases[] = {
         {{"sorvane", "--version"}, u"Sorvane 2.3"_s, {}},
         {{"sorvane", "--help"}, u"Usage: sorvane [FILE]..."_s, {}},
         {{"sorvane", "-h"}, u"Usage: sorvane [FILE]..."_s, {}},
@@ -80,10 +60,10 @@ TEST(CommandLine, AnswersHelpOrVersionAloneAndTakesEveryOtherArgumentAsAFile)
         {{"sorvane", "--help", "a.mp3"}, {}, {u"--help"_s, u"a.mp3"_s}},
         {{"sorvane", "--Version"}, {}, {u"--Version"_s}},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.argv));
-        const std::optional<QString> printed = HelpOrVersionText(int(c.argv.size()), c.argv.data());
-        EXPECT_EQ(printed.value_or(QString()).section(u'\n', 0, 0), c.firstLinePrinted);
-        EXPECT_EQ(printed ? QStringList() : ProgramArguments(int(c.argv.size()), c.argv.data()), c.files);
+    for (const auto &[argv, firstLinePrinted, files] : cases) {
+        SCOPED_TRACE(testing::PrintToString(argv));
+        const std::optional<QString> printed = HelpOrVersionText(int(argv.size()), argv.data());
+        EXPECT_EQ(printed.value_or(QString()).section(u'\n', 0, 0), firstLinePrinted);
+        EXPECT_EQ(printed ? QStringList() : ProgramArguments(int(argv.size()), argv.data()), files);
     }
 }
