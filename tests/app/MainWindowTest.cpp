@@ -55,6 +55,7 @@ TEST_F(MainWindow, ClickPicksTheFileInHandThatHoverSummarises)
     app.clickRow(0);
     app.clickRow(1, Qt::RightButton);
     EXPECT_TRUE(app.startUp().gridMenu().isVisible());
+    EXPECT_EQ(app.grid().currentIndex().row(), 0);
     app.startUp().gridMenu().hide();
     EXPECT_EQ(hoverGrid(), u"Band - Song | Album (1999)"_s);
 }
@@ -153,6 +154,7 @@ TEST_F(MainWindow, DirectoryLabelExploresTheFolderAndOffersItsMenu)
     TempFolder spaced;
     const QString folder = spaced.makeFolder(u"my music"_s) + u'/';
     app.window().SetScanDirectory(folder);
+    app.action(u"mnuitmGridEdit").trigger(); // no rows: nothing to edit
     auto &label = app.control<QLabel>(u"lblCurrDirectory");
     QTest::mouseClick(&label, Qt::LeftButton);
     app.action(u"mnuitmSelectDirExplore").trigger();
