@@ -2,9 +2,7 @@
 #include "support/IndependentTaggers.h"
 #include "support/TempFolder.h"
 
-#include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,11 +11,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QStringList proposedNames(AppHarness &app)
+QStringList sortedProposals(AppHarness &app)
 {
-    QStringList names;
-    for (const auto &row : app.rows())
-        names.append(row.second);
+    QStringList names = app.column(1);
     names.sort();
     return names;
 }
@@ -27,25 +23,33 @@ QStringList namesOnDisk(const TempFolder &folder)
     return QDir(folder.path()).entryList(QDir::Files, QDir::Name);
 }
 
+void renameAll(AppHarness &app, std::deque<MessageAnswer> answers)
+{
+    app.script().answers = std::move(answers);
+    app.control<QPushButton>(u"cmdRenameAll").click();
+}
+
 } // namespace
 
-// What the grid proposes is what the disk gets, under every convention.
+// What the grid proposes is what the disk gets, under every convention chosen after the
+// start, for the folder's files and for files named as arguments; listed again, the renamed
+// files keep their names.
 TEST(RenameAllFiles, GivesTheFilesTheNamesTheGridShowed)
 {
-    for (int convention = 0; convention < 7; ++convention) {
-        TempFolder home;
-        home.write(u"a.mp3"_s, audioBytes(300) + tagBlockBytes("time", "pink floyd", "dark side", "1973", "", 17));
-        home.write(u"b.mp3"_s, audioBytes(300) + tagBlockBytes("Who?", "The Who", "Live", "", "", 0));
-        AppHarness app(home.path());
-        auto &choices = app.control<QComboBox>(u"cboNameChoices");
-        choices.setCurrentIndex(convention);
-        Q_EMIT choices.activated(convention);
-        const QStringList proposed = proposedNames(app);
-
-        app.script().answers = {MessageAnswer::Yes, MessageAnswer::Yes};
-        app.control<QPushButton>(u"cmdRenameAll").click();
-        EXPECT_EQ(namesOnDisk(home), proposed) << "convention " << convention;
-        EXPECT_EQ(proposedNames(app), proposed) << "listed again after Yes";
+    for (const bool withArguments : {false, true}) {
+        for (int convention = 0; convention < 7; ++convention) {
+            TempFolder home;
+            const QStringList files
+                = {home.write(
+                       u"a.mp3"_s, audioBytes(300) + tagBlockBytes("time", "pink floyd", "dark side", "1973", "", 17)),
+                    home.write(u"b.mp3"_s, audioBytes(300) + tagBlockBytes("Who?", "The Who", "Live", "", "", 0))};
+            AppHarness app(home.path(), withArguments ? files : QStringList());
+            app.chooseConvention(convention);
+            const QStringList proposed = sortedProposals(app);
+            renameAll(app, {MessageAnswer::Yes, MessageAnswer::Yes});
+            EXPECT_EQ(namesOnDisk(home), proposed) << "convention " << convention << ", arguments " << withArguments;
+            EXPECT_EQ(sortedProposals(app), proposed) << "listed again after Yes";
+        }
     }
 }
 
@@ -62,48 +66,32 @@ TEST(RenameAllFiles, GridShowsWhatTheDiskGetsAfterAFileWithoutTags)
     const QStringList renamed = {u"Ac Dc - What .mp3"_s, u"_..And You Will Know Us - Totally Natural.mp3"_s};
 
     AppHarness app(home.path());
-    EXPECT_EQ(proposedNames(app), QStringList({u" - Aaa.mp3"_s}) + renamed);
-    app.script().answers = {MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::No};
-    app.control<QPushButton>(u"cmdRenameAll").click();
+    EXPECT_EQ(sortedProposals(app), QStringList({u" - Aaa.mp3"_s}) + renamed);
+    renameAll(app, {MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::No});
     EXPECT_EQ(namesOnDisk(home), renamed + QStringList {u"aaa.mp3"_s});
 }
 
-// With "Force Tag Edit" ticked, the editor opens on each file, and the file is named after
-// what was saved there.
+// With "Force Tag Edit" ticked, the editor opens on each file in turn, also when a click
+// on another row left it loaded, and each file is named after what was saved there.
 TEST(RenameAllFiles, RunsEachFileThroughTheTagEditorWhenForced)
 {
     TempFolder home;
     home.write(u"a.mp3"_s, taggedAudio("Song", "Band"));
-    AppHarness app(home.path());
-    app.control<QCheckBox>(u"chkForceTagEdit").setChecked(true);
-    app.script().answers = {MessageAnswer::Yes, MessageAnswer::No};
-    app.script().dialogSteps = {[](QDialog &editor) {
-        EXPECT_EQ(editor.findChild<QLineEdit *>(u"txtSongTitle"_s)->text(), u"Song"_s);
-        editor.findChild<QLineEdit *>(u"txtSongTitle"_s)->setText(u"Better Title"_s);
-        editor.findChild<QPushButton *>(u"cmdSave"_s)->click();
-    }};
-    app.control<QPushButton>(u"cmdRenameAll").click();
-    EXPECT_EQ(namesOnDisk(home), QStringList {u"Band - Better Title.mp3"_s});
-    EXPECT_TRUE(app.script().programEnded);
-}
-
-// An editor left loaded by a click on another row shows the file in hand when it opens.
-TEST(RenameAllFiles, EditorOpensOnTheFileInHandNotTheRowClickedLast)
-{
-    TempFolder home;
-    home.write(u"a.mp3"_s, taggedAudio("", "Band"));
     home.write(u"z.mp3"_s, taggedAudio("Clicked", "Other"));
     AppHarness app(home.path());
     app.window().FileGrid_Click(); // no current row yet: nothing happens
-    app.setCurrentRow(1);
-    app.window().FileGrid_Click();
-    app.script().answers = {MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::Yes};
-    app.script().dialogSteps = {[](QDialog &editor) {
-        EXPECT_EQ(editor.findChild<QLineEdit *>(u"txtArtist"_s)->text(), u"Band"_s);
-        editor.reject();
-    }};
-    app.control<QPushButton>(u"cmdRenameAll").click();
-    EXPECT_EQ(app.script().dialogsRun, 1);
+    app.clickRow(1);
+    app.control<QCheckBox>(u"chkForceTagEdit").setChecked(true);
+    const auto retitle = [](const QString &artist, const QString &title) {
+        return [artist, title](QDialog &editor) {
+            EXPECT_EQ(editor.findChild<QLineEdit *>(u"txtArtist"_s)->text(), artist);
+            editor.findChild<QLineEdit *>(u"txtSongTitle"_s)->setText(title);
+            editor.findChild<QPushButton *>(u"cmdSave"_s)->click();
+        };
+    };
+    app.script().dialogSteps = {retitle(u"Band"_s, u"Better Title"_s), retitle(u"Other"_s, u"Clicked"_s)};
+    renameAll(app, {MessageAnswer::Yes, MessageAnswer::No});
+    EXPECT_EQ(namesOnDisk(home), (QStringList {u"Band - Better Title.mp3"_s, u"Other - Clicked.mp3"_s}));
 }
 
 // The grid marks the clash before anything moves; after a restart, Undo Last Rename gives
@@ -114,29 +102,25 @@ TEST(RenameAllFiles, UndoLastRenameAfterARestart)
     home.write(u"a.mp3"_s, taggedAudio("Song", "Band"));
     home.write(u"b.mp3"_s, taggedAudio("Song", "Band"));
     home.write(u"Group - Other.mp3"_s, taggedAudio("Other", "Group"));
-    const auto undoEntry = [](AppHarness &app) { return app.window().findChild<QAction *>(u"mnuitmToolsUndo"_s); };
     {
         AppHarness app(home.path());
-        EXPECT_FALSE(undoEntry(app)->isEnabled());
-        const QAbstractItemModel &grid = *app.grid().model();
+        EXPECT_FALSE(app.action(u"mnuitmToolsUndo").isEnabled());
         for (int row = 0; row < 3; ++row) {
-            const QModelIndex cell = grid.index(row, 1);
+            const QModelIndex cell = app.grid().model()->index(row, 1);
             EXPECT_EQ(cell.data(Qt::DecorationRole).isValid(), row < 2) << row;
             EXPECT_EQ(cell.data(Qt::AccessibleDescriptionRole).toString().isEmpty(), row == 2) << row;
             EXPECT_EQ(cell.data(Qt::ForegroundRole).isValid(), row == 2) << row;
         }
-        app.script().answers = {MessageAnswer::Yes, MessageAnswer::Yes};
-        app.control<QPushButton>(u"cmdRenameAll").click();
+        renameAll(app, {MessageAnswer::Yes, MessageAnswer::Yes});
         EXPECT_TRUE(app.script().messages.front().text.startsWith(
             u"1 file(s) would keep their names because the new name is already in use.\n"_s));
         EXPECT_EQ(namesOnDisk(home), (QStringList {u"Band - Song.mp3"_s, u"Group - Other.mp3"_s, u"b.mp3"_s}));
-        EXPECT_TRUE(undoEntry(app)->isEnabled());
+        EXPECT_TRUE(app.action(u"mnuitmToolsUndo").isEnabled());
     }
     AppHarness app(home.path());
-    ASSERT_TRUE(undoEntry(app)->isEnabled());
     app.script().answers = {MessageAnswer::Yes, MessageAnswer::Ok};
-    undoEntry(app)->trigger();
+    app.action(u"mnuitmToolsUndo").trigger();
     EXPECT_EQ(namesOnDisk(home), (QStringList {u"Group - Other.mp3"_s, u"a.mp3"_s, u"b.mp3"_s}));
-    EXPECT_EQ(app.rows().front().first, u"a.mp3"_s);
-    EXPECT_FALSE(undoEntry(app)->isEnabled());
+    EXPECT_EQ(app.column(0).front(), u"a.mp3"_s);
+    EXPECT_FALSE(app.action(u"mnuitmToolsUndo").isEnabled());
 }

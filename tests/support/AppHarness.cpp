@@ -1,7 +1,9 @@
 #include "support/AppHarness.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QTest>
 
 AppHarness::AppHarness(const QString &home, const QStringList &arguments, Settings settings)
     : m_previousHome(qgetenv("HOME"))
@@ -26,13 +28,34 @@ AppHarness::~AppHarness()
         qputenv("XDG_STATE_HOME", m_previousStateHome);
 }
 
-GridRows AppHarness::rows()
+QAction &AppHarness::action(QStringView name)
 {
-    GridRows rows;
-    const QAbstractItemModel &model = *grid().model();
-    for (int row = 0; row < model.rowCount(); ++row)
-        rows.emplace_back(model.index(row, 0).data().toString(), model.index(row, 1).data().toString());
-    return rows;
+    for (QObject *owner : {static_cast<QObject *>(&window()), static_cast<QObject *>(&startUp().gridMenu()),
+             static_cast<QObject *>(&startUp().directoryMenu())}) {
+        if (auto *found = owner->findChild<QAction *>(name.toString()))
+            return *found;
+    }
+    throw std::runtime_error("no action " + name.toString().toStdString());
+}
+
+void AppHarness::clickRow(int row, Qt::MouseButton button)
+{
+    QTest::mouseClick(grid().viewport(), button, {}, grid().visualRect(grid().model()->index(row, 0)).center());
+}
+
+void AppHarness::chooseConvention(int index)
+{
+    auto &choices = control<QComboBox>(u"cboNameChoices");
+    choices.setCurrentIndex(index);
+    Q_EMIT choices.activated(index);
+}
+
+QStringList AppHarness::column(int column)
+{
+    QStringList cells;
+    for (int row = 0; row < rowCount(); ++row)
+        cells.append(grid().model()->index(row, column).data().toString());
+    return cells;
 }
 
 QString AppHarness::statusText()

@@ -8,17 +8,13 @@
 
 #include <gtest/gtest.h>
 
-#include <QByteArray>
-#include <QString>
+#include <QAction>
 #include <QStringList>
 #include <QTableView>
 
 #include <memory>
 #include <optional>
-#include <utility>
-#include <vector>
-
-using GridRows = std::vector<std::pair<QString, QString>>;
+#include <stdexcept>
 
 // The program started in process over scripted desktop services, as main() starts it.
 class AppHarness
@@ -38,7 +34,6 @@ public:
     frmSelectFiles &window() { return m_startUp->mainWindow(); }
     QTableView &grid() { return control<QTableView>(u"FileGrid"); }
     int rowCount() { return grid().model()->rowCount(); }
-    void setCurrentRow(int row) { grid().setCurrentIndex(grid().model()->index(row, 0)); }
 
     template <typename Widget> Widget &control(QStringView name)
     {
@@ -47,9 +42,15 @@ public:
             throw std::runtime_error("no control " + name.toString().toStdString());
         return *widget;
     }
+    // An entry of the menu bar or of one of the pop-up menus.
+    QAction &action(QStringView name);
 
-    // Present and proposed name of every row, top to bottom.
-    GridRows rows();
+    // A click with the mouse on the row, as a person picks its file.
+    void clickRow(int row, Qt::MouseButton button = Qt::LeftButton);
+    void chooseConvention(int index);
+
+    // The present (0) or proposed (1) names, top to bottom.
+    QStringList column(int column);
     QString statusText();
 
 private:

@@ -2,56 +2,54 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
+namespace {
+
+// The next scripted answer, or otherwise with a failure when the script has none left.
+template <typename Scripted> Scripted takeNext(std::deque<Scripted> &queue, const std::string &what, Scripted otherwise)
+{
+    if (queue.empty()) {
+        ADD_FAILURE() << "unexpected " << what;
+        return otherwise;
+    }
+    Scripted next = std::move(queue.front());
+    queue.pop_front();
+    return next;
+}
+
+} // namespace
+
+ScriptedDesktopServices::~ScriptedDesktopServices()
+{
+    EXPECT_TRUE(answers.empty() && folderChoices.empty() && dialogSteps.empty())
+        << "scripted answers left unused: " << answers.size() << " boxes, " << folderChoices.size()
+        << " folder dialogs, " << dialogSteps.size() << " dialogs";
+}
+
 MessageAnswer ScriptedDesktopServices::showMessage(QWidget *, const Message &message)
 {
     messages.push_back(message);
-    if (answers.empty()) {
-        ADD_FAILURE() << "unexpected box: " << message.title.toStdString();
-        return message.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
-    }
-    const MessageAnswer answer = answers.front();
-    answers.pop_front();
-    return answer;
-}
-
-void ScriptedDesktopServices::openAddress(const QUrl &address)
-{
-    openedAddresses.push_back(address);
+    const MessageAnswer refusal = message.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    return takeNext(answers, "box: " + message.title.toStdString(), refusal);
 }
 
 bool ScriptedDesktopServices::startDetached(const QString &program, const QStringList &arguments)
 {
-    startedPrograms.push_back({program, arguments});
+    startedPrograms.push_back(QStringList {program} + arguments);
     return programsStart;
 }
 
 QString ScriptedDesktopServices::chooseFolder(QWidget *, const QString &, const QString &startFolder)
 {
     folderDialogStarts.push_back(startFolder);
-    if (folderChoices.empty()) {
-        ADD_FAILURE() << "unexpected folder dialog";
-        return {};
-    }
-    const QString choice = folderChoices.front();
-    folderChoices.pop_front();
-    return choice;
+    return takeNext(folderChoices, "folder dialog", QString());
 }
 
 void ScriptedDesktopServices::runModal(QDialog &dialog)
 {
-    ++dialogsRun;
-    if (dialogSteps.empty()) {
-        ADD_FAILURE() << "unexpected dialog: " << dialog.objectName().toStdString();
-        return;
-    }
-    const DialogStep step = std::move(dialogSteps.front());
-    dialogSteps.pop_front();
+    const auto step = takeNext(dialogSteps, "dialog: " + dialog.objectName().toStdString(), {[](QDialog &) {}});
     dialog.show();
     step(dialog);
     dialog.hide();
-}
-
-void ScriptedDesktopServices::endProgram()
-{
-    programEnded = true;
 }
