@@ -135,14 +135,16 @@ void frmEditID3Tags::ShowFileInfo()
 void frmEditID3Tags::FillGenreList(const QString &genreName)
 {
     cboGenre->clear();
-    int match = 0;
+    // A name the table lacks (an ID3v2 genre may be any text) selects "None", so that a save
+    // never writes another genre in its place.
+    int match = GenreNames::None;
     for (int i = 0; i < GenreNames::Count; ++i) {
         cboGenre->addItem(GenreNames::name(i));
         if (GenreNames::name(i).toUpper() == genreName.toUpper())
             match = i;
     }
     cboGenre->addItem(u"None"_s);
-    cboGenre->setCurrentIndex(genreName.isEmpty() ? GenreNames::None : match);
+    cboGenre->setCurrentIndex(match);
 }
 
 void frmEditID3Tags::SaveTags()
