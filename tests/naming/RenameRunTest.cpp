@@ -85,7 +85,8 @@ TEST_F(RenameRunTest, RenamesAfterTheTagsOnceConfirmedEvenWithoutAJournal)
     run({Yes, Yes});
     EXPECT_EQ(namesOnDisk(), (QStringList {u"Band - Song.mp3"_s, u"Pink Floyd - Time.mp3"_s, u"state"_s}));
     EXPECT_EQ(window.titles, (QStringList {kConfirm, kConfirm, kComplete}));
-    EXPECT_TRUE(window.lastText.contains(u"\nUndo will not be available for this run.\n"_s));
+    EXPECT_TRUE(window.lastText.contains(u"screen.\nUndo will not be available for this run.\nDo you"_s))
+        << window.lastText.toStdString();
     EXPECT_EQ(window.rescans, 1);
     EXPECT_EQ(window.busyChanges, 2);
     EXPECT_FALSE(window.ended);
