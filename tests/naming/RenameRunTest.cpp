@@ -225,14 +225,14 @@ TEST_F(RenameRunTest, ADamagedJournalIsSetAsideWhole)
     };
     folder.makeFolder(u"state"_s);
     for (const auto &[journal, readable] : cases) {
+        SCOPED_TRACE(journal.toStdString());
         folder.write(u"d.mp3"_s, "renamed");
         folder.write(u"state/last-rename.journal"_s, journal);
         window.titles.clear();
         undo({readable ? No : Ok});
-        EXPECT_EQ(window.titles.value(0), readable ? u"Undo Last Rename?"_s : u"Undo Last Rename"_s)
-            << journal.toStdString();
-        EXPECT_EQ(QFile::exists(state.RenameJournalPath), readable) << journal.toStdString();
-        EXPECT_EQ(QFile::exists(state.RenameJournalPath + u".damaged"_s), !readable) << journal.toStdString();
+        EXPECT_EQ(window.titles.value(0), readable ? u"Undo Last Rename?"_s : u"Undo Last Rename"_s);
+        EXPECT_EQ(QFile::exists(state.RenameJournalPath), readable);
+        EXPECT_EQ(QFile::exists(state.RenameJournalPath + u".damaged"_s), !readable);
         EXPECT_TRUE(QFile::exists(folder.path(u"d.mp3"_s)));
         QFile::remove(state.RenameJournalPath + u".damaged"_s);
     }
