@@ -85,11 +85,7 @@ TEST(NewFileName, FollowsTheConventionAndMarksMissingTags)
 
 TEST(ProperCase, UpperCasesWordStartsOnly)
 {
-    const std::pair<QString, QString> cases[] = {
-        {QString(), QString()}, {u"hello  world"_s, u"Hello  World"_s}, {u"mIxEd"_s, u"MIxEd"_s},
-        {u"trailing "_s, u"Trailing "_s}, {u"élan vital"_s, u"Élan Vital"_s}, {u"a-b c_d"_s, u"A-b C_d"_s},
-        {u"\U00010428 x"_s, u"\U00010400 X"_s}, // a letter outside the BMP
-    };
-    for (const auto &[text, expected] : cases)
-        EXPECT_EQ(ProperCase(text), expected);
+    EXPECT_EQ(ProperCase(u"élan  mIxEd a-b c_d trailing "_s), u"Élan  MIxEd A-b C_d Trailing "_s);
+    EXPECT_EQ(ProperCase(u"\U00010428 x"_s), u"\U00010400 X"_s); // a letter outside the BMP
+    EXPECT_EQ(ProperCase(QString()), QString());
 }

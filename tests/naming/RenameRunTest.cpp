@@ -23,6 +23,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+using enum MessageAnswer;
+
 class RenameRunTest : public testing::Test
 {
 protected:
@@ -32,28 +34,24 @@ protected:
         state.RenameJournalPath = folder.path() + u"/state/last-rename.journal"_s;
     }
 
-    void list(const QStringList &names) { state.FileNames = names; }
-    void run() { RenameRun(state, window).RenameAllFiles(); }
-    void undo() { UndoLastRename(state.RenameJournalPath, window); }
-    // Writes each file tagged with its title and artist; returns what each name holds.
-    QHash<QString, QByteArray> writeTagged(const std::vector<std::array<QByteArray, 3>> &files)
+    void run(std::deque<MessageAnswer> answers)
     {
-        QHash<QString, QByteArray> contents;
+        window.answers = std::move(answers);
+        RenameRun(state, window).RenameAllFiles();
+    }
+    void undo(std::deque<MessageAnswer> answers)
+    {
+        window.answers = std::move(answers);
+        UndoLastRename(state.RenameJournalPath, window);
+    }
+    // Writes and lists each file tagged with its title and artist, its name at the start of
+    // its contents.
+    void writeTagged(const std::vector<std::array<QByteArray, 3>> &files)
+    {
         for (const auto &[name, title, artist] : files) {
-            const QByteArray bytes = name + ';' + taggedAudio(title, artist);
-            folder.write(QString::fromUtf8(name), bytes);
-            contents.insert(QString::fromUtf8(name), bytes);
+            folder.write(QString::fromUtf8(name), name + ';' + taggedAudio(title, artist));
             state.FileNames.append(QString::fromUtf8(name));
         }
-        return contents;
-    }
-    void expectContents(const QHash<QString, QByteArray> &contents)
-    {
-        QStringList names(contents.keyBegin(), contents.keyEnd());
-        names.sort();
-        EXPECT_EQ(namesOnDisk(), names);
-        for (auto file = contents.cbegin(); file != contents.cend(); ++file)
-            EXPECT_EQ(folder.read(file.key()), file.value()) << file.key().toStdString();
     }
     QStringList namesOnDisk() const { return QDir(folder.path()).entryList(QDir::Files, QDir::Name); }
     // The editor's Save: a new tag for the file in hand.
@@ -73,70 +71,60 @@ const QString kComplete = u"Rename Complete!"_s;
 
 } // namespace
 
-TEST_F(RenameRunTest, NoToTheConfirmationChangesNothing)
+// A journal that cannot be written never stops the run: undo is only not offered for it.
+TEST_F(RenameRunTest, RenamesAfterTheTagsOnceConfirmedEvenWithoutAJournal)
 {
-    folder.write(u"a.mp3"_s, taggedAudio("Song", "Band"));
-    list({u"a.mp3"_s});
+    folder.write(u"state"_s, "a file where the state folder should be");
+    writeTagged({{"a.mp3", "time", "pink floyd"}, {"b.mp3", "Song", "Band"}});
     window.keepingNames = 2;
-    window.answers = {MessageAnswer::No};
-    run();
-    EXPECT_EQ(window.lastText,
-        u"2 file(s) would keep their names because the new name is already in use.\n"
-        "Are you sure you wish to proceed?  This will rename all of the \n"
-        "MP3 files as they appear in the grid on the screen."_s);
-    EXPECT_EQ(namesOnDisk(), QStringList {u"a.mp3"_s});
+    run({No});
+    EXPECT_TRUE(window.lastText.startsWith(u"2 file(s) would keep their names"_s)) << window.lastText.toStdString();
+    EXPECT_EQ(namesOnDisk(), (QStringList {u"a.mp3"_s, u"b.mp3"_s, u"state"_s}));
     EXPECT_EQ(window.busyChanges, 0);
+
+    run({Yes, Yes});
+    EXPECT_EQ(namesOnDisk(), (QStringList {u"Band - Song.mp3"_s, u"Pink Floyd - Time.mp3"_s, u"state"_s}));
+    EXPECT_EQ(window.titles, (QStringList {kConfirm, kConfirm, kComplete}));
+    EXPECT_TRUE(window.lastText.contains(u"screen.\nUndo will not be available for this run.\nDo you"_s))
+        << window.lastText.toStdString();
+    EXPECT_EQ(window.rescans, 1);
+    EXPECT_EQ(window.busyChanges, 2);
     EXPECT_FALSE(window.ended);
 }
 
-TEST_F(RenameRunTest, RenamesAfterTheTagsAndOffersMore)
-{
-    folder.write(u"a.mp3"_s, taggedAudio("time", "pink floyd"));
-    folder.write(u"b.mp3"_s, taggedAudio("Song", "Band"));
-    list({u"a.mp3"_s, u"b.mp3"_s});
-    window.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
-    run();
-    EXPECT_EQ(namesOnDisk(), (QStringList {u"Band - Song.mp3"_s, u"Pink Floyd - Time.mp3"_s}));
-    EXPECT_EQ(window.titles, (QStringList {kConfirm, kComplete}));
-    EXPECT_EQ(window.lastText,
-        u"Files have been renamed as listed in the list displayed on the screen.\n"
-        "Do you wish to rename more files?"_s);
-    EXPECT_EQ(window.rescans, 1);
-    EXPECT_EQ(window.busyChanges, 2);
-}
-
-// Two files heading for one name, and a name another file already has: nothing is replaced,
-// and the person is told how many files kept their names.
+// A thousand files, ten heading for each name, some named so already but in lower case, some
+// gone since the listing, and one name held by a file outside the list: nothing is replaced,
+// the first file heading for a free name gets it, and each file that was not renamed is counted.
 TEST_F(RenameRunTest, NeverReplacesAFileAndCountsWhatWasNotRenamed)
 {
-    const QByteArray first = "first" + taggedAudio("Song", "Band");
-    const QByteArray second = "second" + taggedAudio("Song", "Band");
-    const QByteArray taken = taggedAudio("Other", "Group");
-    folder.write(u"a.mp3"_s, first);
-    folder.write(u"b.mp3"_s, second);
-    folder.write(u"c.mp3"_s, taken);
-    folder.write(u"Group - Other.mp3"_s, "precious");
-    list({u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s, u"gone.mp3"_s});
-    window.answers = {MessageAnswer::Yes, MessageAnswer::No};
-    run();
-    EXPECT_EQ(folder.read(u"Band - Song.mp3"_s), first);
-    EXPECT_EQ(folder.read(u"b.mp3"_s), second);
-    EXPECT_EQ(folder.read(u"c.mp3"_s), taken);
-    EXPECT_EQ(folder.read(u"Group - Other.mp3"_s), "precious");
-    EXPECT_TRUE(window.lastText.contains(u"screen.\n3 file(s) could not be renamed.\nDo you wish"_s));
+    QHash<QString, QByteArray> expected {{u"Band 7 - Song 7.mp3"_s, "precious;"}};
+    folder.write(u"Band 7 - Song 7.mp3"_s, "precious;");
+    for (int i = 0; i < 1000; ++i) {
+        const QByteArray n = QByteArray::number(i % 100);
+        const QString name = i < 100 && i % 10 == 0 ? QString::fromLatin1("band " + n + " - song " + n + ".mp3")
+                                                    : u"track%1.mp3"_s.arg(i, 4, 10, QChar(u'0'));
+        const QString newName = QString::fromLatin1("Band " + n + " - Song " + n + ".mp3");
+        state.FileNames.append(name);
+        if (i % 7 == 3)
+            continue; // gone since the listing
+        const QByteArray marker = "file " + QByteArray::number(i) + ';';
+        folder.write(name, marker + taggedAudio("song " + n, "band " + n));
+        expected.insert(expected.contains(newName) ? name : newName, marker);
+    }
+    run({Yes, No});
+    expectMarkedFiles(folder.path(), expected);
+    // 99 of the 100 names are free.
+    EXPECT_TRUE(window.lastText.contains(u"screen.\n901 file(s) could not be renamed.\nDo you"_s))
+        << window.lastText.toStdString();
     EXPECT_TRUE(window.ended);
 }
 
 TEST_F(RenameRunTest, AsksForMissingTagsUntilTheyAreThereOrRefused)
 {
-    folder.write(u"a.mp3"_s, taggedAudio("", "Band"));
-    folder.write(u"b.mp3"_s, taggedAudio("", "Group"));
-    list({u"a.mp3"_s, u"b.mp3"_s});
+    writeTagged({{"a.mp3", "", "Band"}, {"b.mp3", "", "Group"}});
     // a: cancelled once, then completed; b: refused.
-    window.answers
-        = {MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::Yes};
     window.editorSteps = {[] {}, saveTag(u"Band"_s, u"Song"_s)};
-    run();
+    run({Yes, Yes, Yes, No, Yes});
     EXPECT_EQ(window.titles, (QStringList {kConfirm, kMissing, kMissing, kMissing, kComplete}));
     EXPECT_EQ(namesOnDisk(), (QStringList {u"Band - Song.mp3"_s, u"b.mp3"_s}));
     EXPECT_TRUE(window.editorSteps.empty());
@@ -144,28 +132,22 @@ TEST_F(RenameRunTest, AsksForMissingTagsUntilTheyAreThereOrRefused)
 
 TEST_F(RenameRunTest, ForcedTagEditOpensTheEditorForEveryFileFirst)
 {
-    folder.write(u"a.mp3"_s, taggedAudio("Song", "Band"));
-    folder.write(u"b.mp3"_s, taggedAudio("Other", "Group"));
-    list({u"a.mp3"_s, u"b.mp3"_s});
+    writeTagged({{"a.mp3", "Song", "Band"}, {"b.mp3", "Other", "Group"}});
     window.forceTagEdit = true;
     // b's title is emptied in the editor: then the missing-tags box follows.
-    window.answers = {MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::Yes};
     window.editorSteps = {saveTag(u"Band"_s, u"New Song"_s), saveTag(u"Group"_s, QString())};
-    run();
+    run({Yes, No, Yes});
     EXPECT_EQ(window.titles, (QStringList {kConfirm, kMissing, kComplete}));
     EXPECT_EQ(namesOnDisk(), (QStringList {u"Band - New Song.mp3"_s, u"b.mp3"_s}));
 }
 
 TEST_F(RenameRunTest, StopsAtTheFirstFileThatIsNoMP3File)
 {
-    folder.write(u"a.mp3"_s, taggedAudio("One", "Band"));
-    folder.write(u"notes.txt"_s, taggedAudio("Two", "Band"));
-    folder.write(u"b.mp3"_s, taggedAudio("Three", "Band"));
+    writeTagged({{"a.mp3", "One", "Band"}, {"notes.txt", "Two", "Band"}, {"b.mp3", "Three", "Band"}});
     state.CommandLine = u"a.mp3 notes.txt b.mp3"_s;
     // An argument that named no file is passed over, not taken for the end of the list.
     state.ArgumentFiles = {QString(), u"a.mp3"_s, u"notes.txt"_s, u"b.mp3"_s};
-    window.answers = {MessageAnswer::Yes, MessageAnswer::Ok};
-    run();
+    run({Yes, Ok});
     EXPECT_EQ(window.titles, (QStringList {kConfirm, u"Please Select Only MP3 Files"_s}));
     EXPECT_EQ(namesOnDisk(), (QStringList {u"Band - One.mp3"_s, u"b.mp3"_s, u"notes.txt"_s}));
     EXPECT_EQ(window.busyChanges, 2);
@@ -173,83 +155,36 @@ TEST_F(RenameRunTest, StopsAtTheFirstFileThatIsNoMP3File)
 
 TEST_F(RenameRunTest, EmptyListEndsTheProgram)
 {
-    window.answers = {MessageAnswer::Yes, MessageAnswer::Ok};
-    run();
+    run({Yes, Ok});
     EXPECT_EQ(window.titles, (QStringList {kConfirm, u"Unable to Proceed"_s}));
     EXPECT_TRUE(window.ended);
 }
 
-// A thousand files, many heading for one name, some only changing case, some gone since
-// the listing: afterwards every file that was there is there once, under its old name or
-// the one the run gave it, and nothing else is in the folder.
-TEST_F(RenameRunTest, KeepsEveryFileThroughCollisionsCaseChangesAndVanishedFiles)
+// A run killed part way leaves a journal of the renames it made, and undo gives them back
+// newest first: the second file took the name the first gave up. Odd bytes in a name (a tab,
+// a line break, a per cent sign) survive the journal.
+TEST_F(RenameRunTest, UndoGivesBackEveryNameAKilledRunGave)
 {
-    constexpr int files = 1000;
-    QStringList names;
-    QHash<QByteArray, OldOrNewName> expected;
-    for (int i = 0; i < files; ++i) {
-        const QByteArray artist = "band " + QByteArray::number(i % 100);
-        const QByteArray title = "song " + QByteArray::number(i % 100);
-        // A few files are named as their tag would name them, but in lower case.
-        const QString name = i < 100 && i % 10 == 0 ? QString::fromLatin1(artist + " - " + title + ".mp3")
-                                                    : u"track%1.mp3"_s.arg(i, 4, 10, QChar(u'0'));
-        const QByteArray marker = "file " + QByteArray::number(i) + ';';
-        folder.write(name, marker + taggedAudio(title, artist));
-        names.append(name);
-        expected.insert(marker,
-            {name,
-                QString::fromLatin1(
-                    "Band " + QByteArray::number(i % 100) + " - Song " + QByteArray::number(i % 100) + ".mp3")});
-    }
-    for (int i = 3; i < files; i += 7) {
-        QFile::remove(folder.path(names[i]));
-        expected.remove("file " + QByteArray::number(i) + ';');
-    }
-    list(names);
-    window.answers = {MessageAnswer::Yes, MessageAnswer::No};
-    run();
-
-    expectEachFileOnceUnderOldOrNewName(folder.path(), expected);
-}
-
-// The second file takes the name the first gave up, so only newest-first gets both back.
-// Odd bytes in a name (a tab, a line break, a per cent sign) survive the journal.
-TEST_F(RenameRunTest, UndoGivesEveryOldNameBackNewestFirst)
-{
-    const auto before = writeTagged({{"X - Y.mp3", "Song", "Band"}, {"50%\tmix\n.mp3", "Y", "X"}});
-    window.answers = {MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::Ok};
-    run();
-    EXPECT_EQ(namesOnDisk(), (QStringList {u"Band - Song.mp3"_s, u"X - Y.mp3"_s}));
-    undo();
-    EXPECT_EQ(window.titles, (QStringList {kConfirm, kComplete, u"Undo Last Rename?"_s, u"Undo Complete"_s}));
-    EXPECT_EQ(window.lastText, u"2 file(s) have their old names again."_s);
-    expectContents(before);
-    EXPECT_FALSE(QFile::exists(state.RenameJournalPath));
-    EXPECT_EQ(window.rescans, 2);
-}
-
-// A run killed part way leaves a journal of the renames that were made, and they are undone.
-TEST_F(RenameRunTest, UndoesARunThatWasKilled)
-{
-    const auto before = writeTagged({{"a.mp3", "A", "Band"}, {"b.mp3", "B", "Band"}, {"c.mp3", "C", "Band"},
-        {"d.mp3", "D", "Band"}, {"e.mp3", "E", "Band"}});
+    writeTagged(
+        {{"X - Y.mp3", "Song", "Band"}, {"50%\tmix\n.mp3", "Y", "X"}, {"c.mp3", "C", "Band"}, {"d.mp3", "D", "Band"}});
     const pid_t child = fork();
     if (child == 0) {
         window.forceTagEdit = true;
-        window.answers = {MessageAnswer::Yes};
         window.editorSteps = {[] {}, [] {}, [] {}, [] { raise(SIGKILL); }};
-        run();
+        run({Yes});
         _exit(0);
     }
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
-    EXPECT_EQ(
-        namesOnDisk(), (QStringList {u"Band - A.mp3"_s, u"Band - B.mp3"_s, u"Band - C.mp3"_s, u"d.mp3"_s, u"e.mp3"_s}));
-    window.answers = {MessageAnswer::Yes, MessageAnswer::Ok};
-    undo();
+    EXPECT_EQ(namesOnDisk(), (QStringList {u"Band - C.mp3"_s, u"Band - Song.mp3"_s, u"X - Y.mp3"_s, u"d.mp3"_s}));
+    undo({Yes, Ok});
     EXPECT_EQ(window.lastText, u"3 file(s) have their old names again."_s);
-    expectContents(before);
+    EXPECT_EQ(namesOnDisk(), (QStringList {u"50%\tmix\n.mp3"_s, u"X - Y.mp3"_s, u"c.mp3"_s, u"d.mp3"_s}));
+    for (const QString &name : namesOnDisk())
+        EXPECT_TRUE(folder.read(name).startsWith(name.toUtf8() + ';')) << name.toStdString();
+    EXPECT_FALSE(QFile::exists(state.RenameJournalPath));
+    EXPECT_EQ(window.rescans, 1);
 }
 
 // A file renamed again by hand, and an old name taken meanwhile: both are counted, stay in
@@ -257,11 +192,10 @@ TEST_F(RenameRunTest, UndoesARunThatWasKilled)
 TEST_F(RenameRunTest, UndoKeepsWhatItCannotGiveBack)
 {
     writeTagged({{"a.mp3", "A", "Band"}, {"b.mp3", "B", "Band"}, {"c.mp3", "C", "Band"}});
-    window.answers = {MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::Ok};
-    run();
+    run({Yes, Yes});
     ASSERT_TRUE(QFile::rename(folder.path(u"Band - A.mp3"_s), folder.path(u"mine.mp3"_s)));
     folder.write(u"b.mp3"_s, "newcomer");
-    undo();
+    undo({Yes, Ok});
     EXPECT_EQ(
         window.lastText, u"1 file(s) have their old names again.\n2 file(s) could not be given their old names."_s);
     EXPECT_EQ(namesOnDisk(), (QStringList {u"Band - B.mp3"_s, u"b.mp3"_s, u"c.mp3"_s, u"mine.mp3"_s}));
@@ -273,29 +207,14 @@ TEST_F(RenameRunTest, UndoKeepsWhatItCannotGiveBack)
             {folder.path(), u"a.mp3"_s, u"Band - A.mp3"_s}, {folder.path(), u"b.mp3"_s, u"Band - B.mp3"_s}}));
 }
 
-TEST_F(RenameRunTest, AJournalThatCannotBeWrittenNeverStopsTheRun)
-{
-    folder.write(u"state"_s, "a file where the state folder should be");
-    writeTagged({{"a.mp3", "Song", "Band"}});
-    window.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
-    run();
-    EXPECT_EQ(namesOnDisk(), (QStringList {u"Band - Song.mp3"_s, u"state"_s}));
-    EXPECT_EQ(window.lastText,
-        u"Files have been renamed as listed in the list displayed on the screen.\n"
-        "Undo will not be available for this run.\nDo you wish to rename more files?"_s);
-}
-
 // A damaged journal is never half-applied: it is reported and set aside. A record cut short
 // at the end is one whose rename never reached the journal, not damage.
 TEST_F(RenameRunTest, ADamagedJournalIsSetAsideWhole)
 {
     const QByteArray header = "Sorvane rename journal 1\n";
     const QByteArray good = QFile::encodeName(folder.path()).toPercentEncoding("/") + "\tc.mp3\td.mp3\n";
-    const struct
-    {
-        QByteArray journal;
-        bool readable;
-    } cases[] = {
+    const std::pair<QByteArray, bool> cases[] = {
+        // journal, readable
         {header + good + "/f/\tpartial", true},
         {"a list of names\n" + good, false},
         {header + good + "/f/\tonly two\n", false},
@@ -305,16 +224,15 @@ TEST_F(RenameRunTest, ADamagedJournalIsSetAsideWhole)
         {header + good + "/f/\ta%zz.mp3\tb.mp3\n", false},
     };
     folder.makeFolder(u"state"_s);
-    for (const auto &c : cases) {
+    for (const auto &[journal, readable] : cases) {
+        SCOPED_TRACE(journal.toStdString());
         folder.write(u"d.mp3"_s, "renamed");
-        folder.write(u"state/last-rename.journal"_s, c.journal);
+        folder.write(u"state/last-rename.journal"_s, journal);
         window.titles.clear();
-        window.answers = {c.readable ? MessageAnswer::No : MessageAnswer::Ok};
-        undo();
-        EXPECT_EQ(window.titles.value(0), c.readable ? u"Undo Last Rename?"_s : u"Undo Last Rename"_s)
-            << c.journal.toStdString();
-        EXPECT_EQ(QFile::exists(state.RenameJournalPath), c.readable) << c.journal.toStdString();
-        EXPECT_EQ(QFile::exists(state.RenameJournalPath + u".damaged"_s), !c.readable) << c.journal.toStdString();
+        undo({readable ? No : Ok});
+        EXPECT_EQ(window.titles.value(0), readable ? u"Undo Last Rename?"_s : u"Undo Last Rename"_s);
+        EXPECT_EQ(QFile::exists(state.RenameJournalPath), readable);
+        EXPECT_EQ(QFile::exists(state.RenameJournalPath + u".damaged"_s), !readable);
         EXPECT_TRUE(QFile::exists(folder.path(u"d.mp3"_s)));
         QFile::remove(state.RenameJournalPath + u".damaged"_s);
     }

@@ -15,29 +15,18 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Sees whether an entry was opened since the watch began. Looking an entry up with O_PATH
-// is no open; reading, writing, or opening a FIFO without blocking is.
-class OpenWatch
+// Whether the entry at path was opened while act ran. Looking an entry up with O_PATH is no
+// open; reading, writing, or opening a FIFO without blocking is.
+template <typename Action> bool openedWhile(const QString &path, Action act)
 {
-public:
-    explicit OpenWatch(const QString &path)
-        : m_fd(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
-    {
-        ::inotify_add_watch(m_fd, QFile::encodeName(path).constData(), IN_OPEN);
-    }
-    OpenWatch(const OpenWatch &) = delete;
-    OpenWatch &operator=(const OpenWatch &) = delete;
-    ~OpenWatch() { ::close(m_fd); }
-
-    bool sawOpen() const
-    {
-        alignas(inotify_event) char events[4096];
-        return ::read(m_fd, events, sizeof events) > 0;
-    }
-
-private:
-    int m_fd;
-};
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ::inotify_add_watch(watch, QFile::encodeName(path).constData(), IN_OPEN);
+    act();
+    alignas(inotify_event) char events[4096];
+    const bool opened = ::read(watch, events, sizeof events) > 0;
+    ::close(watch);
+    return opened;
+}
 
 } // namespace
 
@@ -56,11 +45,12 @@ TEST(RegularFile, OpensARegularFileAndNothingElse)
         {"missing", folder.path(u"missing.mp3"_s), ENOENT},
     };
     for (const auto &c : cases) {
-        const OpenWatch watch(c.path);
-        RegularFile file = RegularFile::open(c.path, RegularFile::Access::Read);
-        EXPECT_EQ(file.isOpen(), c.error == 0) << c.what;
-        EXPECT_EQ(file.error(), c.error) << c.what;
-        EXPECT_EQ(watch.sawOpen(), c.error == 0) << c.what;
+        const bool opened = openedWhile(c.path, [&c] {
+            const RegularFile file = RegularFile::open(c.path, RegularFile::Access::Read);
+            EXPECT_EQ(file.isOpen(), c.error == 0) << c.what;
+            EXPECT_EQ(file.error(), c.error) << c.what;
+        });
+        EXPECT_EQ(opened, c.error == 0) << c.what;
     }
 }
 
@@ -75,8 +65,8 @@ TEST(RegularFile, NeverOpensADevice)
     const QString link = folder.path(u"x.mp3"_s);
     ASSERT_EQ(::symlink(device.constData(), QFile::encodeName(link).constData()), 0);
 
-    const OpenWatch watch(link);
-    for (const auto access : {RegularFile::Access::Read, RegularFile::Access::ReadWrite})
-        EXPECT_EQ(RegularFile::open(link, access).error(), EINVAL);
-    EXPECT_FALSE(watch.sawOpen());
+    EXPECT_FALSE(openedWhile(link, [&link] {
+        for (const auto access : {RegularFile::Access::Read, RegularFile::Access::ReadWrite})
+            EXPECT_EQ(RegularFile::open(link, access).error(), EINVAL);
+    }));
 }

@@ -1,4 +1,5 @@
 #include "platform/RenameWithoutReplacing.h"
+#include "support/MarkedFiles.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -27,20 +28,17 @@ struct Failures
 RenameCalls failing(const Failures &failures)
 {
     RenameCalls calls = RenameCalls::kernel();
-    const auto failWith = [](int error) {
-        return [error](auto...) {
-            errno = error;
-            return -1;
-        };
+    const auto failWith = [](auto &call, int error) {
+        if (error != 0)
+            call = [error](auto...) {
+                errno = error;
+                return -1;
+            };
     };
-    if (failures.renameNoReplace)
-        calls.renameNoReplace = failWith(failures.renameNoReplace);
-    if (failures.link)
-        calls.link = failWith(failures.link);
-    if (failures.createExclusive)
-        calls.createExclusive = failWith(failures.createExclusive);
-    if (failures.rename)
-        calls.rename = failWith(failures.rename);
+    failWith(calls.renameNoReplace, failures.renameNoReplace);
+    failWith(calls.link, failures.link);
+    failWith(calls.createExclusive, failures.createExclusive);
+    failWith(calls.rename, failures.rename);
     if (failures.unlinkOld)
         calls.unlink = [kernel = calls.unlink, error = failures.unlinkOld](const char *path) {
             if (std::strstr(path, "old.mp3")) {
@@ -102,35 +100,34 @@ TEST(RenameWithoutReplacing, RenamesOrRefusesOnEveryRoute)
         {"renameat2 fails for good", failing({.renameNoReplace = EIO}), false, EIO},
     };
     for (const auto &c : cases) {
+        SCOPED_TRACE(c.route);
         TempFolder folder;
         const QString from = folder.write(u"old.mp3"_s, "old");
-        const QString to = folder.path(u"New Name.mp3"_s);
         if (c.targetExists)
             folder.write(u"New Name.mp3"_s, "precious");
 
-        const RenameOutcome outcome = renameWithoutReplacing(from, to, c.calls);
-        EXPECT_EQ(outcome.renamed, c.error == 0) << c.route;
-        EXPECT_EQ(outcome.error, c.error) << c.route;
-        if (c.error == 0) {
-            EXPECT_EQ(entries(folder), QStringList {u"New Name.mp3"_s}) << c.route;
-            EXPECT_EQ(folder.read(u"New Name.mp3"_s), "old") << c.route;
-        } else {
-            EXPECT_EQ(folder.read(u"old.mp3"_s), "old") << c.route;
-            EXPECT_EQ(folder.read(u"New Name.mp3"_s), c.leftAtNewName) << c.route;
-            EXPECT_EQ(entries(folder).size(), c.leftAtNewName.isEmpty() ? 1 : 2) << c.route;
-        }
+        const RenameOutcome outcome = renameWithoutReplacing(from, folder.path(u"New Name.mp3"_s), c.calls);
+        EXPECT_EQ(outcome.renamed, c.error == 0);
+        EXPECT_EQ(outcome.error, c.error);
+        QHash<QString, QByteArray> left {{c.error == 0 ? u"New Name.mp3"_s : u"old.mp3"_s, "old"}};
+        if (!c.leftAtNewName.isEmpty())
+            left.insert(u"New Name.mp3"_s, c.leftAtNewName);
+        expectMarkedFiles(folder.path(), left);
     }
 }
 
-TEST(RenameWithoutReplacing, SamePathIsDoneAndBadPathsAreRefused)
+// Where both spellings of a name are separate files, the other one is never replaced.
+TEST(RenameWithoutReplacing, SamePathIsDoneAndBadPathsAndOtherSpellingsAreRefused)
 {
     TempFolder folder;
     const QString path = folder.write(u"a.mp3"_s, "a");
+    folder.write(u"A.mp3"_s, "upper");
     EXPECT_TRUE(renameWithoutReplacing(path, path).renamed);
     EXPECT_EQ(renameWithoutReplacing(folder.path(u"gone.mp3"_s), folder.path(u"b.mp3"_s)).error, ENOENT);
     EXPECT_EQ(renameWithoutReplacing(path, folder.path(QString(300, u'x'))).error, ENAMETOOLONG);
     EXPECT_EQ(renameWithoutReplacing(path, path + QChar(u'\0') + u"b"_s).error, EINVAL);
-    EXPECT_EQ(entries(folder), QStringList {u"a.mp3"_s});
+    EXPECT_EQ(renameWithoutReplacing(path, folder.path(u"A.mp3"_s)).error, EEXIST);
+    expectMarkedFiles(folder.path(), {{u"a.mp3"_s, "a"}, {u"A.mp3"_s, "upper"}});
 }
 
 // On a case-insensitive file system the new name "exists": it is the file itself. A long
@@ -162,14 +159,9 @@ TEST(RenameWithoutReplacing, ChangesOnlyTheCaseThroughATemporaryName)
 // stays under the temporary name, which a person can see and the listing passes over.
 TEST(RenameWithoutReplacing, CaseChangeThatFailsHalfWayKeepsTheFileFindable)
 {
-    const struct
-    {
-        const char *what;
-        bool undoFails;
-    } cases[] = {{"second step fails", false}, {"second step and its undo fail", true}};
-    for (const auto &c : cases) {
+    for (const bool undoFails : {false, true}) {
         RenameCalls calls = RenameCalls::kernel();
-        calls.renameNoReplace = [undoFails = c.undoFails](const char *from, const char *to) {
+        calls.renameNoReplace = [undoFails](const char *from, const char *to) {
             if (std::strstr(from, "~sorvane-") && (undoFails || std::strstr(to, "Time"))) {
                 errno = EIO;
                 return -1;
@@ -178,27 +170,12 @@ TEST(RenameWithoutReplacing, CaseChangeThatFailsHalfWayKeepsTheFileFindable)
         };
         TempFolder folder;
         const QString from = folder.write(u"pink floyd - time.mp3"_s, "song");
-        const RenameOutcome outcome = renameWithoutReplacing(from, folder.path(u"Pink Floyd - Time.mp3"_s), calls);
-        EXPECT_FALSE(outcome.renamed) << c.what;
-        EXPECT_EQ(outcome.error, EIO) << c.what;
+        EXPECT_EQ(renameWithoutReplacing(from, folder.path(u"Pink Floyd - Time.mp3"_s), calls).error, EIO);
         const QStringList left = entries(folder);
-        ASSERT_EQ(left.size(), 1) << c.what;
-        if (!c.undoFails) {
-            EXPECT_EQ(left.front(), u"pink floyd - time.mp3"_s);
-            continue;
-        }
-        EXPECT_TRUE(left.front().startsWith(u"pink floyd - time.mp3~"_s)) << left.front().toStdString();
+        ASSERT_EQ(left.size(), 1);
+        EXPECT_TRUE(undoFails ? left.front().startsWith(u"pink floyd - time.mp3~"_s)
+                              : left.front() == u"pink floyd - time.mp3"_s)
+            << left.front().toStdString();
         EXPECT_EQ(folder.read(left.front()), "song");
     }
-}
-
-// Where both spellings are separate files, the other one is never replaced.
-TEST(RenameWithoutReplacing, NeverReplacesAFileSpelledInAnotherCase)
-{
-    TempFolder folder;
-    const QString from = folder.write(u"a.mp3"_s, "lower");
-    folder.write(u"A.mp3"_s, "upper");
-    EXPECT_EQ(renameWithoutReplacing(from, folder.path(u"A.mp3"_s)).error, EEXIST);
-    EXPECT_EQ(folder.read(u"A.mp3"_s), "upper");
-    EXPECT_EQ(folder.read(u"a.mp3"_s), "lower");
 }

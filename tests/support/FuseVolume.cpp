@@ -22,23 +22,19 @@ QString findProgram(const QString &name)
     return onPath.isEmpty() ? QStandardPaths::findExecutable(name, {u"/usr/sbin"_s, u"/sbin"_s}) : onPath;
 }
 
-struct Result
-{
-    bool succeeded = false;
-    QString command;
-    QString output; // standard output and error together
-
-    QString report() const { return command + u": "_s + output; }
-};
-
-Result run(const QStringList &command)
+// Runs command and gives what it printed to output; returns the command and its output when
+// it failed, or an empty string.
+QString failureOf(const QStringList &command, QString *output = nullptr)
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(findProgram(command.front()), command.mid(1));
     const bool finished = process.waitForFinished(kTimeoutMs);
-    return {finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0, command.join(u' '),
-        QString::fromLocal8Bit(process.readAll())};
+    const QString printed = QString::fromLocal8Bit(process.readAll());
+    if (output)
+        *output = printed;
+    const bool succeeded = finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    return succeeded ? QString() : command.join(u' ') + u": "_s + printed;
 }
 
 bool isFuseMount(const QString &folder)
@@ -53,27 +49,26 @@ bool isFuseMount(const QString &folder)
 
 QString missingForFuse(const FuseDriver &driver)
 {
-    if (::geteuid() != 0)
-        return u"needs root and /dev/fuse: not running as root"_s;
-    if (::access("/dev/fuse", R_OK | W_OK) != 0)
-        return u"needs root and /dev/fuse: /dev/fuse is missing"_s;
-    QStringList programs {
-        driver.mountProgram, driver.makeFileSystem.front(), driver.checkFileSystem.front(), u"fusermount"_s};
+    if (::geteuid() != 0 || ::access("/dev/fuse", R_OK | W_OK) != 0)
+        return u"needs root and /dev/fuse"_s;
+    QStringList programs {driver.mount.front(), driver.makeFileSystem.front(), driver.checkFileSystem.front(),
+        u"fusermount"_s, u"truncate"_s};
     if (driver.needsLoopDevice)
         programs.append(u"losetup"_s);
     for (const QString &program : programs) {
         if (findProgram(program).isEmpty())
             return program + u" is not installed (./build.sh test installs it)"_s;
     }
-    if (driver.needsLoopDevice && !run({u"losetup"_s, u"--find"_s}).succeeded)
+    if (driver.needsLoopDevice && !failureOf({u"losetup"_s, u"--find"_s}).isEmpty())
         return QString::fromLatin1(driver.name) + u" needs a free loop device, and there is none"_s;
     return {};
 }
 
 FuseVolume::FuseVolume(const FuseDriver &driver, qint64 imageSize)
     : m_driver(driver)
+    , m_failure(makeAndMount(imageSize))
 {
-    m_mounted = makeAndMount(imageSize);
+    m_mounted = m_failure.isEmpty();
 }
 
 FuseVolume::~FuseVolume()
@@ -86,58 +81,42 @@ QString FuseVolume::folder() const
     return m_files.path(u"mount/"_s);
 }
 
-bool FuseVolume::makeAndMount(qint64 imageSize)
+QString FuseVolume::makeAndMount(qint64 imageSize)
 {
     const QString image = m_files.path(u"volume.img"_s);
-    QFile imageFile(image);
-    if (!imageFile.open(QIODevice::WriteOnly) || !imageFile.resize(imageSize)) {
-        m_failure = u"cannot create the image"_s;
-        return false;
+    for (const QStringList &command : {QStringList {u"truncate"_s, u"-s"_s, QString::number(imageSize), image},
+             m_driver.makeFileSystem + QStringList {image}}) {
+        if (const QString failure = failureOf(command); !failure.isEmpty())
+            return failure;
     }
-    imageFile.close();
-    const Result made = run(m_driver.makeFileSystem + QStringList {image});
-    if (!made.succeeded) {
-        m_failure = made.report();
-        return false;
-    }
-    QString device = image;
     if (m_driver.needsLoopDevice) {
-        const Result attached = run({u"losetup"_s, u"--find"_s, u"--show"_s, image});
-        if (!attached.succeeded) {
-            m_failure = attached.report();
-            return false;
-        }
-        m_loopDevice = attached.output.trimmed();
-        device = m_loopDevice;
+        QString device;
+        if (const QString failure = failureOf({u"losetup"_s, u"--find"_s, u"--show"_s, image}, &device);
+            !failure.isEmpty())
+            return failure;
+        m_loopDevice = device.trimmed();
     }
     m_files.makeFolder(u"mount"_s);
     m_process.setStandardOutputFile(QProcess::nullDevice());
     m_process.setStandardErrorFile(QProcess::nullDevice());
-    m_process.start(findProgram(m_driver.mountProgram), m_driver.mountArguments(device, folder()));
-    return waitUntilMounted();
-}
-
-bool FuseVolume::waitUntilMounted()
-{
+    m_process.start(findProgram(m_driver.mount.front()),
+        m_driver.mount.mid(1) + QStringList {m_loopDevice.isEmpty() ? image : m_loopDevice, folder()});
     using namespace std::chrono_literals;
-    for (auto waited = 0ms; waited < 10s; waited += 20ms) {
+    for (auto waited = 0ms; waited < 10s && m_process.state() != QProcess::NotRunning; waited += 20ms) {
         if (isFuseMount(folder()))
-            return true;
-        if (m_process.state() == QProcess::NotRunning)
-            break;
+            return {};
         std::this_thread::sleep_for(20ms);
     }
-    m_failure = QString::fromLatin1(m_driver.name) + u" did not mount the image"_s;
-    return false;
+    return QString::fromLatin1(m_driver.name) + u" did not mount the image"_s;
 }
 
 bool FuseVolume::unmount()
 {
     const bool wasMounted = std::exchange(m_mounted, false);
     bool clean = true;
-    if (wasMounted && !run({u"fusermount"_s, u"-u"_s, folder()}).succeeded) {
+    if (wasMounted && !failureOf({u"fusermount"_s, u"-u"_s, folder()}).isEmpty()) {
         // The last resort: the mount goes as soon as nothing uses it.
-        run({u"fusermount"_s, u"-uz"_s, folder()});
+        failureOf({u"fusermount"_s, u"-uz"_s, folder()});
         clean = false;
     }
     // Unmounted, the driver writes out what it holds and ends by itself.
@@ -147,12 +126,13 @@ bool FuseVolume::unmount()
         clean = false;
     }
     if (!m_loopDevice.isEmpty())
-        clean = run({u"losetup"_s, u"--detach"_s, std::exchange(m_loopDevice, {})}).succeeded && clean;
+        clean = failureOf({u"losetup"_s, u"--detach"_s, std::exchange(m_loopDevice, {})}).isEmpty() && clean;
     return clean;
 }
 
-QString FuseVolume::damage() const
+QString FuseVolume::unmountAndCheck()
 {
-    const Result checked = run(m_driver.checkFileSystem + QStringList {m_files.path(u"volume.img"_s)});
-    return checked.succeeded ? QString() : checked.report();
+    if (!unmount())
+        return u"the volume did not unmount cleanly"_s;
+    return failureOf(m_driver.checkFileSystem + QStringList {m_files.path(u"volume.img"_s)});
 }

@@ -12,10 +12,9 @@ struct FuseDriver
 {
     const char *name;
     QStringList makeFileSystem; // the image's path goes last
-    QString mountProgram;
-    // Its arguments to run in the foreground and mount a device (the image or its loop
-    // device) on a folder.
-    QStringList (*mountArguments)(const QString &device, const QString &mountPoint);
+    // Runs the driver in the foreground; the device (the image or its loop device) and the
+    // mount point go last.
+    QStringList mount;
     bool needsLoopDevice; // run as root, it mounts block devices only
     QStringList checkFileSystem; // read-only check, the image's path goes last
     bool holdsNonAsciiNames;
@@ -42,14 +41,13 @@ public:
     QString failure() const { return m_failure; }
     // The mount point, ending in "/".
     QString folder() const;
-    // Unmounts and waits for the driver to end, so the image is complete.
-    bool unmount();
-    // What the file-system check found wrong with the unmounted image; empty when clean.
-    QString damage() const;
+    // Unmounts, waits for the driver to write out what it holds, and checks the image: what
+    // went wrong or what the check found damaged; empty when all is well.
+    QString unmountAndCheck();
 
 private:
-    bool makeAndMount(qint64 imageSize);
-    bool waitUntilMounted();
+    QString makeAndMount(qint64 imageSize);
+    bool unmount();
 
     const FuseDriver &m_driver;
     TempFolder m_files;

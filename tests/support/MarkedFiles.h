@@ -4,17 +4,6 @@
 #include <QHash>
 #include <QString>
 
-// Files told apart by a marker at the start of their contents: the bytes up to and
-// including the first ';'.
-QByteArray markerOf(const QByteArray &contents);
-
-// Where a marked file may be after a rename run.
-struct OldOrNewName
-{
-    QString oldName;
-    QString newName;
-};
-
-// Expects folder to hold each file of expected exactly once, under its old or its new
-// name, and nothing else (hidden files included).
-void expectEachFileOnceUnderOldOrNewName(const QString &folder, QHash<QByteArray, OldOrNewName> expected);
+// Expects folder to hold exactly the files of expected, hidden ones included, each under its
+// name and starting with its marker: bytes that tell it apart from every other file.
+void expectMarkedFiles(const QString &folder, const QHash<QString, QByteArray> &expected);
