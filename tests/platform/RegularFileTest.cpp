@@ -6,6 +6,7 @@
 #include <QFile>
 
 #include <cerrno>
+#include <functional>
 #include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -44,13 +45,19 @@ TEST(RegularFile, OpensARegularFileAndNothingElse)
         {"FIFO", folder.makeFifo(u"fifo.mp3"_s), EINVAL},
         {"missing", folder.path(u"missing.mp3"_s), ENOENT},
     };
-    for (const auto &c : cases) {
-        const bool opened = openedWhile(c.path, [&c] {
-            const RegularFile file = RegularFile::open(c.path, RegularFile::Access::Read);
-            EXPECT_EQ(file.isOpen(), c.error == 0) << c.what;
-            EXPECT_EQ(file.error(), c.error) << c.what;
-        });
-        EXPECT_EQ(opened, c.error == 0) << c.what;
+    const std::function<RegularFile(const QString &)> openers[] = {
+        [](const QString &path) { return RegularFile::open(path, RegularFile::Access::Read); },
+        RegularFile::openForReadingUnpinned,
+    };
+    for (const auto &open : openers) {
+        for (const auto &c : cases) {
+            const bool opened = openedWhile(c.path, [&] {
+                const RegularFile file = open(c.path);
+                EXPECT_EQ(file.isOpen(), c.error == 0) << c.what;
+                EXPECT_EQ(file.error(), c.error) << c.what;
+            });
+            EXPECT_EQ(opened, c.error == 0) << c.what;
+        }
     }
 }
 
@@ -68,5 +75,6 @@ TEST(RegularFile, NeverOpensADevice)
     EXPECT_FALSE(openedWhile(link, [&link] {
         for (const auto access : {RegularFile::Access::Read, RegularFile::Access::ReadWrite})
             EXPECT_EQ(RegularFile::open(link, access).error(), EINVAL);
+        EXPECT_EQ(RegularFile::openForReadingUnpinned(link).error(), EINVAL);
     }));
 }
