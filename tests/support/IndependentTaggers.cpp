@@ -3,7 +3,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
@@ -78,23 +77,4 @@ std::optional<ForeignTag> readWithMutagen(const QString &path)
     const auto text = [&read](const QString &key) { return read.value(key).toString(); };
     return ForeignTag {text(u"title"_s), text(u"artist"_s), text(u"album"_s), text(u"year"_s), text(u"comment"_s),
         text(u"track"_s).toInt()};
-}
-
-QString tagWithId3tool(const QString &path, const ForeignTag &tag)
-{
-    return run(u"id3tool"_s,
-        {u"-t"_s, tag.title, u"-r"_s, tag.artist, u"-a"_s, tag.album, u"-y"_s, tag.year, u"-n"_s, tag.comment, u"-c"_s,
-            QString::number(tag.track), path})
-        .failure;
-}
-
-int trackById3tool(const QString &path)
-{
-    const Run reader = run(u"id3tool"_s, {path});
-    if (!reader.ok)
-        return -1;
-    const QRegularExpressionMatch track
-        = QRegularExpression(u"^Track:\\s*(\\d+)"_s, QRegularExpression::MultilineOption)
-              .match(QString::fromLatin1(reader.output));
-    return track.hasMatch() ? track.captured(1).toInt() : 0;
 }

@@ -1,5 +1,4 @@
 #include "track/ID3TagWriter.h"
-#include "support/IndependentTaggers.h"
 #include "support/TempFolder.h"
 #include "track/MP3File.h"
 
@@ -92,25 +91,6 @@ TEST(ID3TagWriter, FailedWriteLeavesTheFileAsItWas)
         EXPECT_FALSE(writeSongUnderSizeLimit(path, 5050));
         EXPECT_EQ(folder.read(u"a.mp3"_s), original);
     }
-}
-
-// A file another tagger wrote, with an ID3v1.1 track number: what is written reads back the
-// same in that tagger, and the track number is still there.
-TEST(ID3TagWriter, KeepsWhatAnotherTaggerWroteAndReadsTheSameThere)
-{
-    TempFolder folder;
-    const QString path = folder.write(u"a.mp3"_s, QByteArray(2000, '\0'));
-    const QString failure = tagWithMutagen(path, {u"Old"_s, u"Old"_s, u"Old"_s, u"1970"_s, u"Old"_s, 7});
-    ASSERT_TRUE(failure.isEmpty()) << "python3-mutagen is needed: " << failure.toStdString();
-    ASSERT_TRUE(WriteID3TagFields(path, u"Motörhead"_s, u"Ace of Spades"_s, u"Ace"_s, u"loud"_s, u"1980"_s, 43));
-    EXPECT_EQ(
-        readWithMutagen(path), (ForeignTag {u"Ace of Spades"_s, u"Motörhead"_s, u"Ace"_s, u"1980"_s, u"loud"_s, 7}));
-
-    const QString tagged = folder.write(u"b.mp3"_s, audioBytes(2000));
-    if (!tagWithId3tool(tagged, {u"time"_s, u"pink floyd"_s, {}, u"1973"_s, {}, 5}).isEmpty())
-        GTEST_SKIP() << "id3tool is not installed";
-    ASSERT_TRUE(WriteID3TagFields(tagged, u"Pink Floyd"_s, u"Time"_s, {}, u"A comment of 28 characters!!"_s, {}, 0));
-    EXPECT_EQ(trackById3tool(tagged), 5);
 }
 
 // The second write finds the block the first appended past 4 GiB, and a load reads it there.
