@@ -8,9 +8,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// What a program printed, or why it could not be run or failed.
 struct Run
 {
-    bool ok = false;
     QByteArray output;
     QString failure;
 };
@@ -20,10 +20,10 @@ Run run(const QString &program, const QStringList &arguments)
     QProcess process;
     process.start(program, arguments);
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return {false, {}, program + u" could not be run"_s};
+        return {{}, program + u" could not be run"_s};
     if (process.exitCode() != 0)
-        return {false, {}, program + u": "_s + QString::fromLocal8Bit(process.readAllStandardError())};
-    return {true, process.readAllStandardOutput(), {}};
+        return {{}, program + u": "_s + QString::fromLocal8Bit(process.readAllStandardError())};
+    return {process.readAllStandardOutput(), {}};
 }
 
 // The Debian interpreter, which the python3-mutagen package installs into.
@@ -71,7 +71,7 @@ QString tagWithMutagen(const QString &path, const ForeignTag &tag, const Mutagen
 std::optional<ForeignTag> readWithMutagen(const QString &path)
 {
     const Run reader = run(kPython, {u"-c"_s, kMutagenReader, path});
-    if (!reader.ok)
+    if (!reader.failure.isEmpty())
         return std::nullopt;
     const QJsonObject read = QJsonDocument::fromJson(reader.output).object();
     const auto text = [&read](const QString &key) { return read.value(key).toString(); };
