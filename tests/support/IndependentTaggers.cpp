@@ -3,15 +3,14 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
+// What a program printed, or why it could not be run or failed.
 struct Run
 {
-    bool ok = false;
     QByteArray output;
     QString failure;
 };
@@ -21,10 +20,10 @@ Run run(const QString &program, const QStringList &arguments)
     QProcess process;
     process.start(program, arguments);
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return {false, {}, program + u" could not be run"_s};
+        return {{}, program + u" could not be run"_s};
     if (process.exitCode() != 0)
-        return {false, {}, program + u": "_s + QString::fromLocal8Bit(process.readAllStandardError())};
-    return {true, process.readAllStandardOutput(), {}};
+        return {{}, program + u": "_s + QString::fromLocal8Bit(process.readAllStandardError())};
+    return {process.readAllStandardOutput(), {}};
 }
 
 // The Debian interpreter, which the python3-mutagen package installs into.
@@ -72,29 +71,10 @@ QString tagWithMutagen(const QString &path, const ForeignTag &tag, const Mutagen
 std::optional<ForeignTag> readWithMutagen(const QString &path)
 {
     const Run reader = run(kPython, {u"-c"_s, kMutagenReader, path});
-    if (!reader.ok)
+    if (!reader.failure.isEmpty())
         return std::nullopt;
     const QJsonObject read = QJsonDocument::fromJson(reader.output).object();
     const auto text = [&read](const QString &key) { return read.value(key).toString(); };
     return ForeignTag {text(u"title"_s), text(u"artist"_s), text(u"album"_s), text(u"year"_s), text(u"comment"_s),
         text(u"track"_s).toInt()};
-}
-
-QString tagWithId3tool(const QString &path, const ForeignTag &tag)
-{
-    return run(u"id3tool"_s,
-        {u"-t"_s, tag.title, u"-r"_s, tag.artist, u"-a"_s, tag.album, u"-y"_s, tag.year, u"-n"_s, tag.comment, u"-c"_s,
-            QString::number(tag.track), path})
-        .failure;
-}
-
-int trackById3tool(const QString &path)
-{
-    const Run reader = run(u"id3tool"_s, {path});
-    if (!reader.ok)
-        return -1;
-    const QRegularExpressionMatch track
-        = QRegularExpression(u"^Track:\\s*(\\d+)"_s, QRegularExpression::MultilineOption)
-              .match(QString::fromLatin1(reader.output));
-    return track.hasMatch() ? track.captured(1).toInt() : 0;
 }

@@ -44,9 +44,3 @@ struct MutagenLayout
 QString tagWithMutagen(const QString &path, const ForeignTag &tag, const MutagenLayout &layout = {});
 // The file's ID3v1 block as python3-mutagen reads it, or nothing when it cannot.
 std::optional<ForeignTag> readWithMutagen(const QString &path);
-
-// Tags the file with id3tool (ASCII text only: it writes the bytes it is given). Returns
-// why not when it could not (id3tool missing), else an empty string.
-QString tagWithId3tool(const QString &path, const ForeignTag &tag);
-// The track number id3tool reads from the file's block; 0 for none, -1 when it cannot.
-int trackById3tool(const QString &path);

@@ -48,11 +48,6 @@ void SettingsStore::writeFile(File file, const QByteArray &text) const
         QFile::setPermissions(folderPath, kReadOnlyFolder);
 }
 
-QByteArray SettingsStore::fileBytes(File file) const
-{
-    return folder(file).read(kFile);
-}
-
 QVariant SettingsStore::value(const QString &key) const
 {
     return QSettings(m_user.path(kFile), QSettings::NativeFormat).value(key);

@@ -20,7 +20,6 @@ public:
     // Replaces one of the program's settings files with text, as a person would write it. The
     // machine-wide file's folder is left read-only, as the system's is to an ordinary user.
     void writeFile(File file, const QByteArray &text) const;
-    QByteArray fileBytes(File file) const;
     // A value as a fresh reader finds it in the user's file alone.
     QVariant value(const QString &key) const;
 

@@ -14,16 +14,6 @@ TempFolder::TempFolder()
         throw std::runtime_error("cannot create a temporary folder");
 }
 
-QString TempFolder::path() const
-{
-    return m_dir.path() + QLatin1Char('/');
-}
-
-QString TempFolder::path(const QString &name) const
-{
-    return path() + name;
-}
-
 QString TempFolder::write(const QString &name, const QByteArray &bytes) const
 {
     QFile file(path(name));
@@ -35,9 +25,7 @@ QString TempFolder::write(const QString &name, const QByteArray &bytes) const
 QByteArray TempFolder::read(const QString &name) const
 {
     QFile file(path(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QString TempFolder::makeFifo(const QString &name) const

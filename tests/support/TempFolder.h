@@ -13,8 +13,8 @@ public:
     TempFolder();
 
     // The folder's path, ending in "/".
-    QString path() const;
-    QString path(const QString &name) const;
+    QString path() const { return m_dir.path() + QLatin1Char('/'); }
+    QString path(const QString &name) const { return path() + name; }
 
     // Creates or replaces the file name with bytes and returns its full path.
     QString write(const QString &name, const QByteArray &bytes) const;

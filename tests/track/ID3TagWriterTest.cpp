@@ -1,13 +1,11 @@
 #include "track/ID3TagWriter.h"
-#include "support/IndependentTaggers.h"
 #include "support/TempFolder.h"
-#include "track/GenreNames.h"
-#include "track/ID3TagBlock.h"
 #include "track/MP3File.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -48,22 +46,16 @@ bool writeSongUnderSizeLimit(const QString &path, rlim_t sizeLimit)
 // block, it is appended.
 TEST(ID3TagWriter, ReplacesTheBlockTheFileEndsInOrAppends)
 {
-    QByteArray lowerCaseTag = tagBlockBytes("Old", "", "", "", "", 0);
-    lowerCaseTag.replace(0, 3, "tag");
-    const QByteArray apeFooter = "APETAGEX" + audioBytes(123); // its "TAG" 128 bytes from the end
     const struct
     {
         const char *what;
         QByteArray audio;
         QByteArray end;
     } cases[] = {
-        {"5000-byte file", audioBytes(5000), {}},
-        {"100-byte file", audioBytes(100), {}},
-        {"empty file", {}, {}},
+        {"100-byte file", audioBytes(100), {}}, {"empty file", {}, {}},
         {"NUL-padded block", audioBytes(1000), tagBlockBytes("Old", "", "", "", "", 3)},
-        {"block of its own", audioBytes(5000), tagBlockBytes("Y", "X", "", "", "", GenreNames::None, ' ')},
-        {"lower-case tag", audioBytes(500) + lowerCaseTag, {}},
-        {"APEv2 footer", audioBytes(500) + apeFooter, {}},
+        {"lower-case tag", audioBytes(500) + "tag" + tagBlockBytes("Old", "", "", "", "", 0).sliced(3), {}},
+        {"APEv2 footer", audioBytes(500) + "APETAGEX" + audioBytes(123), {}}, // its "TAG" 128 bytes from the end
     };
     for (const auto &c : cases) {
         TempFolder folder;
@@ -77,24 +69,16 @@ TEST(ID3TagWriter, RefusesWhatIsNotAnOrdinaryWritableFileAndLeavesItAlone)
 {
     TempFolder folder;
     const QByteArray contents = audioBytes(300);
-    const QString hidden = folder.write(u".hidden.mp3"_s, contents);
     const QString readOnly = folder.write(u"readonly.mp3"_s, contents);
     QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-    const QString fifo = folder.makeFifo(u"fifo.mp3"_s);
-    const QString directory = folder.makeFolder(u"folder.mp3"_s);
-
-    EXPECT_FALSE(writeSong(hidden));
-    EXPECT_EQ(folder.read(u".hidden.mp3"_s), contents);
-    EXPECT_FALSE(writeSong(readOnly));
-    EXPECT_EQ(folder.read(u"readonly.mp3"_s), contents);
-    EXPECT_FALSE(writeSong(fifo)); // must not block either
-    EXPECT_FALSE(writeSong(directory));
-    EXPECT_FALSE(writeSong(folder.path(u"missing.mp3"_s)));
+    const QString refused[] = {folder.write(u".hidden.mp3"_s, contents), readOnly, folder.makeFifo(u"fifo.mp3"_s),
+        folder.makeFolder(u"folder.mp3"_s), folder.path(u"missing.mp3"_s), QString(),
+        folder.write(u"a.mp3"_s, contents) + QChar(u'\0') + u".mp3"_s};
+    for (const QString &path : refused)
+        EXPECT_FALSE(writeSong(path)) << path.toStdString(); // nor blocks on the FIFO
+    for (const QString &name : {u".hidden.mp3"_s, u"readonly.mp3"_s, u"a.mp3"_s})
+        EXPECT_EQ(folder.read(name), contents) << name.toStdString();
     EXPECT_FALSE(QFile::exists(folder.path(u"missing.mp3"_s)));
-    EXPECT_FALSE(writeSong(QString()));
-    const QString truncatedByNul = folder.write(u"a.mp3"_s, contents) + QChar(u'\0') + u".mp3"_s;
-    EXPECT_FALSE(writeSong(truncatedByNul));
-    EXPECT_EQ(folder.read(u"a.mp3"_s), contents);
 }
 
 // A write stopped part way leaves the file as it was: cut back after an append, the old
@@ -109,40 +93,16 @@ TEST(ID3TagWriter, FailedWriteLeavesTheFileAsItWas)
     }
 }
 
-// A file another tagger wrote, with an ID3v1.1 track number: what is written reads back the
-// same in that tagger, and the track number is still there.
-TEST(ID3TagWriter, KeepsWhatAnotherTaggerWroteAndReadsTheSameThere)
-{
-    TempFolder folder;
-    const QString path = folder.write(u"a.mp3"_s, QByteArray(2000, '\0'));
-    const QString failure = tagWithMutagen(path, {u"Old"_s, u"Old"_s, u"Old"_s, u"1970"_s, u"Old"_s, 7});
-    ASSERT_TRUE(failure.isEmpty()) << "python3-mutagen is needed: " << failure.toStdString();
-    ASSERT_TRUE(WriteID3TagFields(path, u"Motörhead"_s, u"Ace of Spades"_s, u"Ace"_s, u"loud"_s, u"1980"_s, 43));
-    EXPECT_EQ(
-        readWithMutagen(path), (ForeignTag {u"Ace of Spades"_s, u"Motörhead"_s, u"Ace"_s, u"1980"_s, u"loud"_s, 7}));
-
-    const QString tagged = folder.write(u"b.mp3"_s, audioBytes(2000));
-    if (!tagWithId3tool(tagged, {u"time"_s, u"pink floyd"_s, {}, u"1973"_s, {}, 5}).isEmpty())
-        GTEST_SKIP() << "id3tool is not installed";
-    ASSERT_TRUE(WriteID3TagFields(tagged, u"Pink Floyd"_s, u"Time"_s, {}, u"A comment of 28 characters!!"_s, {}, 0));
-    EXPECT_EQ(trackById3tool(tagged), 5);
-}
-
+// The second write finds the block the first appended past 4 GiB, and a load reads it there.
 TEST(ID3TagWriter, FindsTheBlockOfAFileOver4GiB)
 {
     TempFolder folder;
     const QString path = folder.write(u"big.mp3"_s, QByteArray());
     const qint64 size = (qint64(1) << 32) + 1000; // sparse: takes no space on disk
     ASSERT_TRUE(QFile::resize(path, size));
-
     ASSERT_TRUE(writeSong(path));
     ASSERT_TRUE(writeSong(path, u"Again"_s));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.size(), size + 128);
-    ASSERT_TRUE(file.seek(size));
-    EXPECT_EQ(file.read(128), tagBlockBytes("Again", "Band", "Album", "1980", "Note", 17, ' '));
-
+    EXPECT_EQ(QFileInfo(path).size(), size + 128);
     MP3File track;
     EXPECT_TRUE(track.setFileName(path));
     EXPECT_EQ(track.Title(), u"Again"_s);
