@@ -7,7 +7,7 @@
 set -eu
 cd "$(dirname "$0")"
 
-packages="cmake make g++ clang libclang-rt-14-dev qt6-base-dev pkg-config libtag1-dev libgtest-dev python3-mutagen id3tool
+packages="cmake make g++ clang libclang-rt-14-dev qt6-base-dev pkg-config libtag1-dev libgtest-dev python3-mutagen
           desktop-file-utils appstream dpkg-dev
           fusefat exfat-fuse dosfstools exfatprogs"
 
