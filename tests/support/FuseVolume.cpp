@@ -67,9 +67,7 @@ QString missingForFuse(const FuseDriver &driver)
 FuseVolume::FuseVolume(const FuseDriver &driver, qint64 imageSize)
     : m_driver(driver)
     , m_failure(makeAndMount(imageSize))
-{
-    m_mounted = m_failure.isEmpty();
-}
+{ }
 
 FuseVolume::~FuseVolume()
 {
@@ -110,20 +108,19 @@ QString FuseVolume::makeAndMount(qint64 imageSize)
     return QString::fromLatin1(m_driver.name) + u" did not mount the image"_s;
 }
 
+// Unmounted, the driver writes out what it holds and ends by itself; false when any step had
+// to be forced.
 bool FuseVolume::unmount()
 {
-    const bool wasMounted = std::exchange(m_mounted, false);
     bool clean = true;
-    if (wasMounted && !failureOf({u"fusermount"_s, u"-u"_s, folder()}).isEmpty()) {
-        // The last resort: the mount goes as soon as nothing uses it.
-        failureOf({u"fusermount"_s, u"-uz"_s, folder()});
-        clean = false;
-    }
-    // Unmounted, the driver writes out what it holds and ends by itself.
-    if (m_process.state() != QProcess::NotRunning && !(wasMounted && clean && m_process.waitForFinished(kTimeoutMs))) {
-        m_process.kill();
-        m_process.waitForFinished();
-        clean = false;
+    if (m_process.state() != QProcess::NotRunning) {
+        clean = failureOf({u"fusermount"_s, u"-u"_s, folder()}).isEmpty() && m_process.waitForFinished(kTimeoutMs);
+        if (!clean) {
+            // The last resort: the mount goes as soon as nothing uses it.
+            failureOf({u"fusermount"_s, u"-uz"_s, folder()});
+            m_process.kill();
+            m_process.waitForFinished();
+        }
     }
     if (!m_loopDevice.isEmpty())
         clean = failureOf({u"losetup"_s, u"--detach"_s, std::exchange(m_loopDevice, {})}).isEmpty() && clean;
