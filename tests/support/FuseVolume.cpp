@@ -2,9 +2,9 @@
 
 #include <QFile>
 #include <QStandardPaths>
+#include <QStorageInfo>
 
 #include <chrono>
-#include <sys/vfs.h>
 #include <thread>
 #include <unistd.h>
 #include <utility>
@@ -14,7 +14,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int kTimeoutMs = 60'000;
-constexpr long kFuseMagic = 0x65735546; // FUSE_SUPER_MAGIC
 
 QString findProgram(const QString &name)
 {
@@ -35,14 +34,6 @@ QString failureOf(const QStringList &command, QString *output = nullptr)
         *output = printed;
     const bool succeeded = finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
     return succeeded ? QString() : command.join(u' ') + u": "_s + printed;
-}
-
-bool isFuseMount(const QString &folder)
-{
-    struct statfs info
-    {
-    };
-    return ::statfs(QFile::encodeName(folder).constData(), &info) == 0 && info.f_type == kFuseMagic;
 }
 
 } // namespace
@@ -101,7 +92,7 @@ QString FuseVolume::makeAndMount(qint64 imageSize)
         m_driver.mount.mid(1) + QStringList {m_loopDevice.isEmpty() ? image : m_loopDevice, folder()});
     using namespace std::chrono_literals;
     for (auto waited = 0ms; waited < 10s && m_process.state() != QProcess::NotRunning; waited += 20ms) {
-        if (isFuseMount(folder()))
+        if (QStorageInfo(folder()).fileSystemType().startsWith("fuse"))
             return {};
         std::this_thread::sleep_for(20ms);
     }
