@@ -119,26 +119,19 @@ TEST_F(RenameRunTest, NeverReplacesAFileAndCountsWhatWasNotRenamed)
     EXPECT_TRUE(window.ended);
 }
 
-TEST_F(RenameRunTest, AsksForMissingTagsUntilTheyAreThereOrRefused)
+// Forced, the editor opens for every file first; while tags are missing, the person is asked
+// to add them until they are there or refused.
+TEST_F(RenameRunTest, EditsTagsFirstAndAsksForMissingOnesUntilThereOrRefused)
 {
-    writeTagged({{"a.mp3", "", "Band"}, {"b.mp3", "", "Group"}});
-    // a: cancelled once, then completed; b: refused.
-    window.editorSteps = {[] {}, saveTag(u"Band"_s, u"Song"_s)};
+    writeTagged({{"a.mp3", "Song", "Band"}, {"b.mp3", "", "Group"}, {"c.mp3", "Other", "Group"}});
+    window.forceTagEdit = true;
+    // a: a new title; b: cancelled twice, then completed; c: title emptied, then refused.
+    window.editorSteps = {saveTag(u"Band"_s, u"New Song"_s), [] {}, [] {}, saveTag(u"Group"_s, u"Song"_s),
+        saveTag(u"Group"_s, QString())};
     run({Yes, Yes, Yes, No, Yes});
     EXPECT_EQ(window.titles, (QStringList {kConfirm, kMissing, kMissing, kMissing, kComplete}));
-    EXPECT_EQ(namesOnDisk(), (QStringList {u"Band - Song.mp3"_s, u"b.mp3"_s}));
+    EXPECT_EQ(namesOnDisk(), (QStringList {u"Band - New Song.mp3"_s, u"Group - Song.mp3"_s, u"c.mp3"_s}));
     EXPECT_TRUE(window.editorSteps.empty());
-}
-
-TEST_F(RenameRunTest, ForcedTagEditOpensTheEditorForEveryFileFirst)
-{
-    writeTagged({{"a.mp3", "Song", "Band"}, {"b.mp3", "Other", "Group"}});
-    window.forceTagEdit = true;
-    // b's title is emptied in the editor: then the missing-tags box follows.
-    window.editorSteps = {saveTag(u"Band"_s, u"New Song"_s), saveTag(u"Group"_s, QString())};
-    run({Yes, No, Yes});
-    EXPECT_EQ(window.titles, (QStringList {kConfirm, kMissing, kComplete}));
-    EXPECT_EQ(namesOnDisk(), (QStringList {u"Band - New Song.mp3"_s, u"b.mp3"_s}));
 }
 
 TEST_F(RenameRunTest, StopsAtTheFirstFileThatIsNoMP3File)

@@ -31,9 +31,15 @@ template <typename Action> bool openedWhile(const QString &path, Action act)
 
 } // namespace
 
+// Opening a device can act on it (a tape rewinds), so a device under a file's name is only
+// looked at, also through a link.
 TEST(RegularFile, OpensARegularFileAndNothingElse)
 {
     TempFolder folder;
+    const QByteArray device = QFile::encodeName(folder.path(u"null"_s));
+    const bool madeDevice = ::mknod(device.constData(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+    const QString deviceLink = folder.path(u"device.mp3"_s);
+    ASSERT_EQ(::symlink(device.constData(), QFile::encodeName(deviceLink).constData()), 0);
     const struct
     {
         const char *what;
@@ -44,9 +50,11 @@ TEST(RegularFile, OpensARegularFileAndNothingElse)
         {"folder", folder.makeFolder(u"folder.mp3"_s), EISDIR},
         {"FIFO", folder.makeFifo(u"fifo.mp3"_s), EINVAL},
         {"missing", folder.path(u"missing.mp3"_s), ENOENT},
+        {"link to a device", deviceLink, madeDevice ? EINVAL : ENOENT},
     };
     const std::function<RegularFile(const QString &)> openers[] = {
         [](const QString &path) { return RegularFile::open(path, RegularFile::Access::Read); },
+        [](const QString &path) { return RegularFile::open(path, RegularFile::Access::ReadWrite); },
         RegularFile::openForReadingUnpinned,
     };
     for (const auto &open : openers) {
@@ -59,22 +67,6 @@ TEST(RegularFile, OpensARegularFileAndNothingElse)
             EXPECT_EQ(opened, c.error == 0) << c.what;
         }
     }
-}
-
-// Opening a device can act on it (a tape rewinds), so a device under a file's name is only
-// looked at, also through a link.
-TEST(RegularFile, NeverOpensADevice)
-{
-    TempFolder folder;
-    const QByteArray device = QFile::encodeName(folder.path(u"null"_s));
-    if (::mknod(device.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
-        GTEST_SKIP() << "making a device node needs root";
-    const QString link = folder.path(u"x.mp3"_s);
-    ASSERT_EQ(::symlink(device.constData(), QFile::encodeName(link).constData()), 0);
-
-    EXPECT_FALSE(openedWhile(link, [&link] {
-        for (const auto access : {RegularFile::Access::Read, RegularFile::Access::ReadWrite})
-            EXPECT_EQ(RegularFile::open(link, access).error(), EINVAL);
-        EXPECT_EQ(RegularFile::openForReadingUnpinned(link).error(), EINVAL);
-    }));
+    if (!madeDevice)
+        GTEST_SKIP() << "making a device node needs root: the device case was left out";
 }

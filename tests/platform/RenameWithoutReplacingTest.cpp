@@ -27,27 +27,20 @@ struct Failures
 // The kernel's calls with some of them failing as a file system without them would.
 RenameCalls failing(const Failures &failures)
 {
-    RenameCalls calls = RenameCalls::kernel();
-    const auto failWith = [](auto &call, int error) {
-        if (error != 0)
-            call = [error](auto...) {
-                errno = error;
-                return -1;
-            };
-    };
-    failWith(calls.renameNoReplace, failures.renameNoReplace);
-    failWith(calls.link, failures.link);
-    failWith(calls.createExclusive, failures.createExclusive);
-    failWith(calls.rename, failures.rename);
-    if (failures.unlinkOld)
-        calls.unlink = [kernel = calls.unlink, error = failures.unlinkOld](const char *path) {
-            if (std::strstr(path, "old.mp3")) {
-                errno = error;
-                return -1;
-            }
-            return kernel(path);
+    const RenameCalls &kernel = RenameCalls::kernel();
+    // A call that fails with error, for paths holding only; 0 leaves it to the kernel.
+    const auto failWith = [](auto call, int error, const char *only = "") {
+        return [=](const char *path, auto... rest) {
+            if (error == 0 || !std::strstr(path, only))
+                return call(path, rest...);
+            errno = error;
+            return -1;
         };
-    return calls;
+    };
+    return {failWith(kernel.renameNoReplace, failures.renameNoReplace), failWith(kernel.link, failures.link),
+        failWith(kernel.unlink, failures.unlinkOld, "old.mp3"),
+        failWith(kernel.createExclusive, failures.createExclusive), kernel.lstat,
+        failWith(kernel.rename, failures.rename)};
 }
 
 // Where only the claim route works: another program puts a file on the placeholder just
@@ -65,17 +58,10 @@ RenameCalls placeholderTakenOverBeforeTheRename()
     return calls;
 }
 
-QStringList entries(const TempFolder &folder)
-{
-    return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-}
-
 } // namespace
 
 TEST(RenameWithoutReplacing, RenamesOrRefusesOnEveryRoute)
 {
-    const Failures noNoReplaceRename {.renameNoReplace = EINVAL};
-    const Failures claimRoute {.renameNoReplace = EINVAL, .link = EPERM};
     const struct
     {
         const char *route;
@@ -86,10 +72,10 @@ TEST(RenameWithoutReplacing, RenamesOrRefusesOnEveryRoute)
     } cases[] = {
         {"renameat2", RenameCalls::kernel(), false, 0},
         {"renameat2, target exists", RenameCalls::kernel(), true, EEXIST, "precious"},
-        {"link and unlink", failing(noNoReplaceRename), false, 0},
+        {"link and unlink", failing({.renameNoReplace = EINVAL}), false, 0},
         {"link and unlink, target exists", failing({.renameNoReplace = ENOSYS}), true, EEXIST, "precious"},
         {"link, unlink refused", failing({.renameNoReplace = EINVAL, .unlinkOld = EACCES}), false, EACCES},
-        {"claim then rename", failing(claimRoute), false, 0},
+        {"claim then rename", failing({.renameNoReplace = EINVAL, .link = EPERM}), false, 0},
         {"claim then rename, target exists", failing({.renameNoReplace = EINVAL, .link = EOPNOTSUPP}), true, EEXIST,
             "precious"},
         {"claim refused: a name the file system cannot hold",
@@ -150,7 +136,7 @@ TEST(RenameWithoutReplacing, ChangesOnlyTheCaseThroughATemporaryName)
             const QString from = folder.write(name, "song");
             const QString newName = name.toUpper();
             EXPECT_TRUE(renameWithoutReplacing(from, folder.path(newName), calls).renamed);
-            EXPECT_EQ(entries(folder), QStringList {newName});
+            expectMarkedFiles(folder.path(), {{newName, "song"}});
         }
     }
 }
@@ -171,7 +157,7 @@ TEST(RenameWithoutReplacing, CaseChangeThatFailsHalfWayKeepsTheFileFindable)
         TempFolder folder;
         const QString from = folder.write(u"pink floyd - time.mp3"_s, "song");
         EXPECT_EQ(renameWithoutReplacing(from, folder.path(u"Pink Floyd - Time.mp3"_s), calls).error, EIO);
-        const QStringList left = entries(folder);
+        const QStringList left = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
         ASSERT_EQ(left.size(), 1);
         EXPECT_TRUE(undoFails ? left.front().startsWith(u"pink floyd - time.mp3~"_s)
                               : left.front() == u"pink floyd - time.mp3"_s)

@@ -2,9 +2,9 @@
 
 #include <QFile>
 #include <QStandardPaths>
+#include <QStorageInfo>
 
 #include <chrono>
-#include <sys/vfs.h>
 #include <thread>
 #include <unistd.h>
 #include <utility>
@@ -14,7 +14,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int kTimeoutMs = 60'000;
-constexpr long kFuseMagic = 0x65735546; // FUSE_SUPER_MAGIC
 
 QString findProgram(const QString &name)
 {
@@ -35,14 +34,6 @@ QString failureOf(const QStringList &command, QString *output = nullptr)
         *output = printed;
     const bool succeeded = finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
     return succeeded ? QString() : command.join(u' ') + u": "_s + printed;
-}
-
-bool isFuseMount(const QString &folder)
-{
-    struct statfs info
-    {
-    };
-    return ::statfs(QFile::encodeName(folder).constData(), &info) == 0 && info.f_type == kFuseMagic;
 }
 
 } // namespace
@@ -67,9 +58,7 @@ QString missingForFuse(const FuseDriver &driver)
 FuseVolume::FuseVolume(const FuseDriver &driver, qint64 imageSize)
     : m_driver(driver)
     , m_failure(makeAndMount(imageSize))
-{
-    m_mounted = m_failure.isEmpty();
-}
+{ }
 
 FuseVolume::~FuseVolume()
 {
@@ -103,27 +92,26 @@ QString FuseVolume::makeAndMount(qint64 imageSize)
         m_driver.mount.mid(1) + QStringList {m_loopDevice.isEmpty() ? image : m_loopDevice, folder()});
     using namespace std::chrono_literals;
     for (auto waited = 0ms; waited < 10s && m_process.state() != QProcess::NotRunning; waited += 20ms) {
-        if (isFuseMount(folder()))
+        if (QStorageInfo(folder()).fileSystemType().startsWith("fuse"))
             return {};
         std::this_thread::sleep_for(20ms);
     }
     return QString::fromLatin1(m_driver.name) + u" did not mount the image"_s;
 }
 
+// Unmounted, the driver writes out what it holds and ends by itself; false when any step had
+// to be forced.
 bool FuseVolume::unmount()
 {
-    const bool wasMounted = std::exchange(m_mounted, false);
     bool clean = true;
-    if (wasMounted && !failureOf({u"fusermount"_s, u"-u"_s, folder()}).isEmpty()) {
-        // The last resort: the mount goes as soon as nothing uses it.
-        failureOf({u"fusermount"_s, u"-uz"_s, folder()});
-        clean = false;
-    }
-    // Unmounted, the driver writes out what it holds and ends by itself.
-    if (m_process.state() != QProcess::NotRunning && !(wasMounted && clean && m_process.waitForFinished(kTimeoutMs))) {
-        m_process.kill();
-        m_process.waitForFinished();
-        clean = false;
+    if (m_process.state() != QProcess::NotRunning) {
+        clean = failureOf({u"fusermount"_s, u"-u"_s, folder()}).isEmpty() && m_process.waitForFinished(kTimeoutMs);
+        if (!clean) {
+            // The last resort: the mount goes as soon as nothing uses it.
+            failureOf({u"fusermount"_s, u"-uz"_s, folder()});
+            m_process.kill();
+            m_process.waitForFinished();
+        }
     }
     if (!m_loopDevice.isEmpty())
         clean = failureOf({u"losetup"_s, u"--detach"_s, std::exchange(m_loopDevice, {})}).isEmpty() && clean;

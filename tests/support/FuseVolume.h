@@ -18,8 +18,8 @@ struct FuseDriver
     bool needsLoopDevice; // run as root, it mounts block devices only
     QStringList checkFileSystem; // read-only check, the image's path goes last
     bool holdsNonAsciiNames;
-    // Faults of the driver itself that no program can work around; a test that would only
-    // meet them is skipped with the reason. Null where the driver has none.
+    // Faults of the driver itself that no program can work around; a test leaves out the
+    // steps that would only meet them. Null where the driver has none.
     const char *longRenameFault;
     const char *fullVolumeFault;
 };
@@ -53,6 +53,5 @@ private:
     TempFolder m_files;
     QString m_loopDevice;
     QProcess m_process;
-    bool m_mounted = false;
     QString m_failure;
 };
