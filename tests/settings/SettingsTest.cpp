@@ -6,16 +6,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
 using File = SettingsStore::File;
-
-QString readStartIn()
-{
-    return ReadRegistryString(ProgramKey, u"StartIn"_s, u"default"_s);
-}
-
-} // namespace
 
 // Absent or not plain text reads as the default; text is cut at its first NUL. The same
 // rules hold in the user's file and in the machine-wide one.
@@ -34,7 +25,7 @@ TEST(Registry, ReadsOnlyPlainText)
         const SettingsStore store;
         for (const auto &[text, expected] : cases) {
             store.writeFile(file, text);
-            EXPECT_EQ(readStartIn(), expected) << text.toStdString();
+            EXPECT_EQ(ReadRegistryString(ProgramKey, u"StartIn"_s, u"default"_s), expected) << text.toStdString();
         }
     }
 }

@@ -2,7 +2,6 @@
 
 #include "settings/Registry.h"
 
-#include <QFile>
 #include <QSettings>
 
 #include <utility>
@@ -18,9 +17,6 @@ const QString kFile = u"Kestova/Sorvane.conf"_s;
 // Qt keeps one settings path per scope for the whole process: the user's and the machine's.
 std::vector<std::pair<QString, QString>> storesInUse;
 
-const QFile::Permissions kReadOnlyFolder
-    = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
-
 } // namespace
 
 SettingsStore::SettingsStore()
@@ -31,8 +27,6 @@ SettingsStore::SettingsStore()
 
 SettingsStore::~SettingsStore()
 {
-    // The read-only folder must be writable again for its removal.
-    QFile::setPermissions(m_machine.path(kFolder), kReadOnlyFolder | QFile::WriteOwner);
     storesInUse.pop_back();
     if (!storesInUse.empty())
         RedirectSettings(storesInUse.back().first, storesInUse.back().second);
@@ -40,12 +34,9 @@ SettingsStore::~SettingsStore()
 
 void SettingsStore::writeFile(File file, const QByteArray &text) const
 {
-    const QString folderPath = folder(file).makeFolder(kFolder);
-    QFile::setPermissions(folderPath, kReadOnlyFolder | QFile::WriteOwner);
-    folder(file).write(kFile, text);
-    // Qt saves a file by replacing it, which a read-only folder refuses.
-    if (file == File::Machine)
-        QFile::setPermissions(folderPath, kReadOnlyFolder);
+    const TempFolder &folder = file == File::Machine ? m_machine : m_user;
+    folder.makeFolder(kFolder);
+    folder.write(kFile, text);
 }
 
 QVariant SettingsStore::value(const QString &key) const

@@ -17,15 +17,12 @@ public:
     SettingsStore(const SettingsStore &) = delete;
     SettingsStore &operator=(const SettingsStore &) = delete;
 
-    // Replaces one of the program's settings files with text, as a person would write it. The
-    // machine-wide file's folder is left read-only, as the system's is to an ordinary user.
+    // Replaces one of the program's settings files with text, as a person would write it.
     void writeFile(File file, const QByteArray &text) const;
     // A value as a fresh reader finds it in the user's file alone.
     QVariant value(const QString &key) const;
 
 private:
-    const TempFolder &folder(File file) const { return file == File::Machine ? m_machine : m_user; }
-
     TempFolder m_machine;
     TempFolder m_user;
 };

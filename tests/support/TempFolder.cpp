@@ -6,12 +6,20 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <stdexcept>
 
 TempFolder::TempFolder()
 {
     if (!m_dir.isValid())
         throw std::runtime_error("cannot create a temporary folder");
+}
+
+TempFolder::~TempFolder()
+{
+    // QTemporaryDir skips names that are not valid in the locale's encoding; bytes remove all.
+    std::error_code ignored;
+    std::filesystem::remove_all(QFile::encodeName(m_dir.path()).toStdString(), ignored);
 }
 
 QString TempFolder::write(const QString &name, const QByteArray &bytes) const

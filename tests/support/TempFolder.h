@@ -6,11 +6,12 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A folder of real files for one test, removed with the object.
+// A folder of real files for one test, removed with the object, whatever bytes its names hold.
 class TempFolder
 {
 public:
     TempFolder();
+    ~TempFolder();
 
     // The folder's path, ending in "/".
     QString path() const { return m_dir.path() + QLatin1Char('/'); }

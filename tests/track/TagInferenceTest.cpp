@@ -15,10 +15,8 @@ TEST(TagInference, GuessesTitleArtistAndAlbumFromThePath)
         QString path;
         QStringList fields; // title, artist, album
     } cases[] = {
-        {u"C:/Music/Song.mp3"_s, {u"Song"_s, {}, {}}},
         {u"C:/Music/Slow_Dance.mp3"_s, {u"Slow Dance"_s, {}, {}}},
         {u"C:/Music/Band-Song.mp3"_s, {u"Band-Song"_s, {}, {}}},
-        {u"D:/Band - 01 - Song.mp3"_s, {u"Song"_s, u"Band"_s, {}}},
         {u"D:/Band - Best Of - 03 - Song.mp3"_s, {u"Song"_s, u"Band"_s, u"Best Of"_s}},
         {u"D:/Band - 01 - Song_Mix.mp3"_s, {u"Song Mix"_s, u"Band"_s, {}}},
         {u"D:/(Band) Song.mp3"_s, {u"Song"_s, u"Band"_s, {}}},
@@ -27,11 +25,9 @@ TEST(TagInference, GuessesTitleArtistAndAlbumFromThePath)
         {u"C:/MP3/Band/01 - Song.mp3"_s, {u"Song"_s, u"Band"_s, {}}},
         {u"C:/Music/Band - Song.mp3"_s, {{}, u"Music"_s, u"Band"_s}},
         {u"C:/My Song.mp3"_s, {{}, u"My Song"_s, {}}},
-        {u"C:/Songs/My Song.mp3"_s, {{}, u"Songs"_s, u"My Song"_s}},
         {u"/m/(Intro).mp3"_s, {u"(Intro)"_s, {}, {}}},
         {u"Band- Song.mp3"_s, {{}, u"Band"_s, u"Song"_s}},
         {u"Band -Song.mp3"_s, {{}, u"Band -Song"_s, {}}},
-        {u"/m/Band - 1985 - Song.mp3"_s, {u"Song"_s, u"Band"_s, {}}},
         {u"/m/Band (Live) - 01 - Song.mp3"_s, {u"Song"_s, u"Band Live"_s, {}}},
         {u"/a/b/(A) - B - C - D.mp3"_s, {{}, u"A"_s, u"B"_s}}, // chain rule, starts with "(": no folding
         {u"Band - Song.mp3"_s, {{}, u"Band"_s, u"Song"_s}}, // relative, no "/": no folding
