@@ -123,8 +123,7 @@ TEST_F(MainWindow, MouseAndMenusActOnTheFileInHand)
         (std::vector<QUrl> {QUrl(u"http://kestova.example.com/software/suggestion_box.asp"_s),
             QUrl(u"http://kestova.example.com/software/Sorvane/default.asp?ver=23"_s)}));
 
-    TempFolder spaced;
-    const QString folder = spaced.makeFolder(u"my music"_s) + u'/';
+    const QString folder = home.makeFolder(u"my music"_s) + u'/';
     app.window().SetScanDirectory(folder);
     app.action(u"mnuitmGridEdit").trigger(); // no rows: nothing to edit
     auto &label = app.control<QLabel>(u"lblCurrDirectory");

@@ -43,7 +43,7 @@ TEST(RenameAllFiles, GivesTheFilesTheNamesTheGridShowed)
             const QStringList files
                 = {home.write(
                        u"a.mp3"_s, audioBytes(300) + tagBlockBytes("time", "pink floyd", "dark side", "1973", "", 17)),
-                    home.write(u"b.mp3"_s, audioBytes(300) + tagBlockBytes("Who?", "The Who", "Live", "", "", 0))};
+                    home.write(u"b.mp3"_s, taggedAudio("Who?", "The Who", "Live"))};
             AppHarness app(home.path(), withArguments ? files : QStringList());
             auto &choices = app.control<QComboBox>(u"cboNameChoices");
             choices.setCurrentIndex(convention);
