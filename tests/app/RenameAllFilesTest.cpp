@@ -3,6 +3,7 @@
 #include "support/TempFolder.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
@@ -42,9 +43,11 @@ TEST(RenameAllFiles, GivesTheFilesTheNamesTheGridShowed)
             const QStringList files
                 = {home.write(
                        u"a.mp3"_s, audioBytes(300) + tagBlockBytes("time", "pink floyd", "dark side", "1973", "", 17)),
-                    home.write(u"b.mp3"_s, audioBytes(300) + tagBlockBytes("Who?", "The Who", "Live", "", "", 0))};
+                    home.write(u"b.mp3"_s, taggedAudio("Who?", "The Who", "Live"))};
             AppHarness app(home.path(), withArguments ? files : QStringList());
-            app.chooseConvention(convention);
+            auto &choices = app.control<QComboBox>(u"cboNameChoices");
+            choices.setCurrentIndex(convention);
+            Q_EMIT choices.activated(convention);
             const QStringList proposed = sortedProposals(app);
             renameAll(app, {MessageAnswer::Yes, MessageAnswer::Yes});
             EXPECT_EQ(namesOnDisk(home), proposed) << "convention " << convention << ", arguments " << withArguments;
@@ -83,14 +86,12 @@ TEST(RenameAllFiles, RunsEachFileThroughTheTagEditorWhenForced)
     app.window().FileGrid_Click(); // no current row yet: nothing happens
     app.clickRow(1);
     app.control<QCheckBox>(u"chkForceTagEdit").setChecked(true);
-    const auto retitle = [](const QString &artist, const QString &title) {
-        return [artist, title](QDialog &editor) {
-            EXPECT_EQ(editor.findChild<QLineEdit *>(u"txtArtist"_s)->text(), artist);
-            editor.findChild<QLineEdit *>(u"txtSongTitle"_s)->setText(title);
+    for (const auto &artistAndTitle : {std::pair {u"Band"_s, u"Better Title"_s}, {u"Other"_s, u"Clicked"_s}})
+        app.script().dialogSteps.push_back([artistAndTitle](QDialog &editor) {
+            EXPECT_EQ(editor.findChild<QLineEdit *>(u"txtArtist"_s)->text(), artistAndTitle.first);
+            editor.findChild<QLineEdit *>(u"txtSongTitle"_s)->setText(artistAndTitle.second);
             editor.findChild<QPushButton *>(u"cmdSave"_s)->click();
-        };
-    };
-    app.script().dialogSteps = {retitle(u"Band"_s, u"Better Title"_s), retitle(u"Other"_s, u"Clicked"_s)};
+        });
     renameAll(app, {MessageAnswer::Yes, MessageAnswer::No});
     EXPECT_EQ(namesOnDisk(home), (QStringList {u"Band - Better Title.mp3"_s, u"Other - Clicked.mp3"_s}));
 }

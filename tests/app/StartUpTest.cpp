@@ -16,19 +16,17 @@ TEST(StartUp, WithFileArgumentsListsThemInReverseOrder)
     const QString unreadable = folder.linkToUnreadableFile(u"unreadable.mp3"_s);
     if (unreadable.isEmpty())
         GTEST_SKIP() << "no sysfs here";
-    const QString a = folder.write(u"a.mp3"_s, taggedAudio("One", "Band"));
-    const QString spaced = folder.write(u"with space.mp3"_s, taggedAudio("Two", "Band"));
-    const QString hidden = folder.write(u".hidden.mp3"_s, taggedAudio("Four", "Band"));
     folder.write(u"unlisted.mp3"_s, taggedAudio("Five", "Band"));
-    const QString c = folder.write(u"c.mp3"_s, taggedAudio("Three", "Band"));
-
     AppHarness app(QString(),
-        {a, spaced, folder.path(u"missing.mp3"_s), folder.makeFolder(u"sub.mp3"_s), hidden, unreadable, QString(), c});
+        {folder.write(u"a.mp3"_s, taggedAudio("One", "Band")),
+            folder.write(u"with space.mp3"_s, taggedAudio("Two", "Band")), folder.path(u"missing.mp3"_s),
+            folder.makeFolder(u"sub.mp3"_s), folder.write(u".hidden.mp3"_s, taggedAudio("Four", "Band")), unreadable,
+            QString(), folder.write(u"c.mp3"_s, taggedAudio("Three", "Band"))});
     EXPECT_EQ(app.column(0), (QStringList {u"c.mp3"_s, u"with space.mp3"_s, u"a.mp3"_s}));
     EXPECT_EQ(app.column(1), (QStringList {u"Band - Three.mp3"_s, u"Band - Two.mp3"_s, u"Band - One.mp3"_s}));
     EXPECT_EQ(
         app.state().ArgumentFiles, (QStringList {u"a.mp3"_s, u"with space.mp3"_s, {}, {}, {}, {}, {}, u"c.mp3"_s}));
-    EXPECT_EQ(app.statusText(), u"3 files listed."_s);
+    EXPECT_EQ(app.control<QLabel>(u"SBarPanel1").text(), u"3 files listed."_s);
     EXPECT_EQ(app.control<QLabel>(u"lblCurrDirectory").text(), folder.path());
 }
 
@@ -58,7 +56,6 @@ TEST(CommandLine, AnswersHelpOrVersionAloneAndTakesEveryOtherArgumentAsAFile)
         {{"sorvane", "--help"}, u"Usage: sorvane [FILE]..."_s, {}},
         {{"sorvane", "-h"}, u"Usage: sorvane [FILE]..."_s, {}},
         {{"sorvane"}, {}, {}},
-        {{"sorvane", "--"}, {}, {}},
         {{"sorvane", "--", "--help"}, {}, {u"--help"_s}},
         {{"sorvane", "a.mp3", "--", "--", "-h"}, {}, {u"a.mp3"_s, u"--"_s, u"-h"_s}},
         {{"sorvane", "--help", "a.mp3"}, {}, {u"--help"_s, u"a.mp3"_s}},

@@ -14,7 +14,6 @@
 
 #include <memory>
 #include <optional>
-#include <stdexcept>
 
 // The program started in process over scripted desktop services, as main() starts it.
 class AppHarness
@@ -23,12 +22,11 @@ public:
     // Which settings store the program sees: an empty one of its own, or the one in use.
     enum class Settings { Fresh, InUse };
 
-    // home stands in for the user's home folder, which folder mode lists, while the
-    // harness lives.
+    // home stands in for the user's home folder, which folder mode lists; HOME keeps it until
+    // the next harness sets its own.
     explicit AppHarness(const QString &home, const QStringList &arguments = {}, Settings settings = Settings::Fresh);
-    ~AppHarness();
 
-    ScriptedDesktopServices &script() { return *m_script; }
+    ScriptedDesktopServices &script() { return static_cast<ScriptedDesktopServices &>(m_startUp->services()); }
     frmMain &startUp() { return *m_startUp; }
     ProgramState &state() { return m_startUp->state(); }
     frmSelectFiles &window() { return m_startUp->mainWindow(); }
@@ -37,26 +35,17 @@ public:
 
     template <typename Widget> Widget &control(QStringView name)
     {
-        auto *widget = window().findChild<Widget *>(name.toString());
-        if (!widget)
-            throw std::runtime_error("no control " + name.toString().toStdString());
-        return *widget;
+        return *window().findChild<Widget *>(name.toString());
     }
     // An entry of the menu bar or of one of the pop-up menus.
     QAction &action(QStringView name);
 
     // A click with the mouse on the row, as a person picks its file.
     void clickRow(int row, Qt::MouseButton button = Qt::LeftButton);
-    void chooseConvention(int index);
-
     // The present (0) or proposed (1) names, top to bottom.
     QStringList column(int column);
-    QString statusText();
 
 private:
     std::optional<SettingsStore> m_freshSettings;
-    QByteArray m_previousHome;
-    QByteArray m_previousStateHome;
-    ScriptedDesktopServices *m_script = nullptr;
     std::unique_ptr<frmMain> m_startUp;
 };

@@ -5,9 +5,11 @@
 #include <QApplication>
 
 // GUI tests run under the offscreen platform (set by CTest) inside one application object,
-// and never touch the machine's settings.
+// and never touch the machine's settings, nor the user's state: the program keeps it under
+// the stand-in home folder.
 int main(int argc, char *argv[])
 {
+    qunsetenv("XDG_STATE_HOME");
     QApplication application(argc, argv);
     const SettingsStore settings;
     testing::InitGoogleTest(&argc, argv);

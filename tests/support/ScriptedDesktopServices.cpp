@@ -30,8 +30,7 @@ ScriptedDesktopServices::~ScriptedDesktopServices()
 MessageAnswer ScriptedDesktopServices::showMessage(QWidget *, const Message &message)
 {
     messages.push_back(message);
-    const MessageAnswer refusal = message.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
-    return takeNext(answers, "box: " + message.title.toStdString(), refusal);
+    return takeNext(answers, "box: " + message.title.toStdString(), MessageAnswer::No);
 }
 
 bool ScriptedDesktopServices::startDetached(const QString &program, const QStringList &arguments)
@@ -51,5 +50,4 @@ void ScriptedDesktopServices::runModal(QDialog &dialog)
     const auto step = takeNext(dialogSteps, "dialog: " + dialog.objectName().toStdString(), {[](QDialog &) {}});
     dialog.show();
     step(dialog);
-    dialog.hide();
 }

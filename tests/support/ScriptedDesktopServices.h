@@ -30,12 +30,12 @@ public:
     std::vector<QUrl> openedAddresses;
     std::vector<QStringList> startedPrograms;
     std::vector<QString> folderDialogStarts;
-    bool programEnded = false;
+    int programEnds = 0;
 
     MessageAnswer showMessage(QWidget *parent, const Message &message) override;
     void openAddress(const QUrl &address) override { openedAddresses.push_back(address); }
     bool startDetached(const QString &program, const QStringList &arguments) override;
     QString chooseFolder(QWidget *parent, const QString &title, const QString &startFolder) override;
     void runModal(QDialog &dialog) override;
-    void endProgram() override { programEnded = true; }
+    void endProgram() override { ++programEnds; }
 };
