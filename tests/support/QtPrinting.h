@@ -1,20 +1,14 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <QUrl>
 
 #include <ostream>
 
-// Readable failure messages for Qt values in tests.
+// Readable failure messages for Qt values in tests; lists of them print element by element.
 inline void PrintTo(const QString &text, std::ostream *out)
 {
     *out << '"' << text.toStdString() << '"';
-}
-
-inline void PrintTo(const QStringList &list, std::ostream *out)
-{
-    *out << '[' << list.join(u", ").toStdString() << ']';
 }
 
 inline void PrintTo(const QUrl &address, std::ostream *out)

@@ -33,12 +33,6 @@ MessageAnswer ScriptedDesktopServices::showMessage(QWidget *, const Message &mes
     return takeNext(answers, "box: " + message.title.toStdString(), MessageAnswer::No);
 }
 
-bool ScriptedDesktopServices::startDetached(const QString &program, const QStringList &arguments)
-{
-    startedPrograms.push_back(QStringList {program} + arguments);
-    return programsStart;
-}
-
 QString ScriptedDesktopServices::chooseFolder(QWidget *, const QString &, const QString &startFolder)
 {
     folderDialogStarts.push_back(startFolder);
@@ -47,7 +41,7 @@ QString ScriptedDesktopServices::chooseFolder(QWidget *, const QString &, const 
 
 void ScriptedDesktopServices::runModal(QDialog &dialog)
 {
-    const auto step = takeNext(dialogSteps, "dialog: " + dialog.objectName().toStdString(), {[](QDialog &) {}});
     dialog.show();
-    step(dialog);
+    if (const auto step = takeNext(dialogSteps, "dialog: " + dialog.objectName().toStdString(), {}))
+        step(dialog);
 }

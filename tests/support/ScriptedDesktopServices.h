@@ -34,7 +34,11 @@ public:
 
     MessageAnswer showMessage(QWidget *parent, const Message &message) override;
     void openAddress(const QUrl &address) override { openedAddresses.push_back(address); }
-    bool startDetached(const QString &program, const QStringList &arguments) override;
+    bool startDetached(const QString &program, const QStringList &arguments) override
+    {
+        startedPrograms.push_back(QStringList {program} + arguments);
+        return programsStart;
+    }
     QString chooseFolder(QWidget *parent, const QString &title, const QString &startFolder) override;
     void runModal(QDialog &dialog) override;
     void endProgram() override { ++programEnds; }

@@ -75,14 +75,6 @@ QByteArray withTrack(QByteArray block, quint8 track)
     return block;
 }
 
-QByteArray audioBytes(qsizetype length)
-{
-    QByteArray bytes(length, Qt::Uninitialized);
-    for (qsizetype i = 0; i < length; ++i)
-        bytes[i] = char(0x80 + i % 64);
-    return bytes;
-}
-
 QByteArray taggedAudio(
     const QByteArray &title, const QByteArray &artist, const QByteArray &album, const QByteArray &year)
 {

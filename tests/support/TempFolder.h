@@ -38,8 +38,11 @@ QByteArray tagBlockBytes(const QByteArray &title, const QByteArray &artist, cons
 // The ID3v1.1 form of block: the comment's last two bytes hold a NUL and the track number.
 QByteArray withTrack(QByteArray block, quint8 track);
 
-// length bytes of audio-like filler that holds no "TAG".
-QByteArray audioBytes(qsizetype length);
+// length bytes of filler that holds no "TAG".
+inline QByteArray audioBytes(qsizetype length)
+{
+    return QByteArray(length, '\x80');
+}
 
 // A small MP3-like file's bytes: filler, then a NUL-padded block with these fields and genre 0.
 QByteArray taggedAudio(
