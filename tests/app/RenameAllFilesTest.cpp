@@ -24,12 +24,6 @@ QStringList namesOnDisk(const TempFolder &folder)
     return QDir(folder.path()).entryList(QDir::Files, QDir::Name);
 }
 
-void renameAll(AppHarness &app, std::deque<MessageAnswer> answers)
-{
-    app.script().answers = std::move(answers);
-    app.control<QPushButton>(u"cmdRenameAll").click();
-}
-
 } // namespace
 
 // What the grid proposes is what the disk gets, under every convention chosen after the
@@ -49,7 +43,8 @@ TEST(RenameAllFiles, GivesTheFilesTheNamesTheGridShowed)
             choices.setCurrentIndex(convention);
             Q_EMIT choices.activated(convention);
             const QStringList proposed = sortedProposals(app);
-            renameAll(app, {MessageAnswer::Yes, MessageAnswer::Yes});
+            app.script().answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+            app.control<QPushButton>(u"cmdRenameAll").click();
             EXPECT_EQ(namesOnDisk(home), proposed) << "convention " << convention << ", arguments " << withArguments;
             EXPECT_EQ(sortedProposals(app), proposed) << "listed again after Yes";
         }
@@ -71,7 +66,8 @@ TEST(RenameAllFiles, GridShowsWhatTheDiskGetsAfterAFileWithoutTags)
 
     AppHarness app(home.path());
     EXPECT_EQ(sortedProposals(app), QStringList({u" - Aaa.mp3"_s}) + renamed);
-    renameAll(app, {MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::No});
+    app.script().answers = {MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::No};
+    app.control<QPushButton>(u"cmdRenameAll").click();
     EXPECT_EQ(namesOnDisk(home), renamed + QStringList {u"aaa.mp3"_s});
 }
 
@@ -104,7 +100,8 @@ TEST(RenameAllFiles, UndoLastRenameAfterAForcedRunAndARestart)
                 editor.findChild<QLineEdit *>(u"txtSongTitle"_s)->setText(artistAndTitle.second);
                 editor.findChild<QPushButton *>(u"cmdSave"_s)->click();
             });
-        renameAll(app, {MessageAnswer::Yes, MessageAnswer::Yes});
+        app.script().answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+        app.control<QPushButton>(u"cmdRenameAll").click();
         EXPECT_TRUE(app.script().messages.front().text.startsWith(
             u"1 file(s) would keep their names because the new name is already in use.\n"_s));
         EXPECT_EQ(namesOnDisk(home),

@@ -38,11 +38,6 @@ protected:
         window.answers = std::move(answers);
         RenameRun(state, window).RenameAllFiles();
     }
-    void undo(std::deque<MessageAnswer> answers)
-    {
-        window.answers = std::move(answers);
-        UndoLastRename(state.RenameJournalPath, window);
-    }
     // Writes and lists each file tagged with its title and artist, its name at the start of
     // its contents.
     void writeTagged(const std::vector<std::array<QByteArray, 3>> &files)
@@ -53,11 +48,6 @@ protected:
         }
     }
     QStringList namesOnDisk() const { return QDir(folder.path()).entryList(QDir::Files, QDir::Name); }
-    // The editor's Save: a new tag for the file in hand.
-    std::function<void()> saveTag(const QString &artist, const QString &title)
-    {
-        return [this, artist, title] { WriteID3TagFields(state.CurrentFile.FileName(), artist, title, {}, {}, {}, 0); };
-    }
 
     TempFolder folder;
     ProgramState state;
@@ -66,7 +56,6 @@ protected:
 
 const QString kConfirm = u"Rename All Files?"_s;
 const QString kMissing = u"ID3 Tags Required"_s;
-const QString kComplete = u"Rename Complete!"_s;
 
 } // namespace
 
@@ -104,17 +93,19 @@ TEST_F(RenameRunTest, EditsTagsFirstAndAsksForMissingOnesUntilThereOrRefused)
 {
     folder.write(u"state"_s, "a file where the state folder should be");
     writeTagged({{"a.mp3", "Song", "Band"}, {"b.mp3", "", "Group"}, {"c.mp3", "Other", "Group"}});
-    window.keepingNames = 2;
     run({No});
-    EXPECT_TRUE(window.lastText.startsWith(u"2 file(s) would keep their names"_s)) << window.lastText.toStdString();
     EXPECT_EQ(window.busyChanges, 0);
 
     window.forceTagEdit = true;
+    // The editor's Save: a new tag for the file in hand.
+    const auto saveTag = [this](const QString &artist, const QString &title) -> std::function<void()> {
+        return [=, this] { WriteID3TagFields(state.CurrentFile.FileName(), artist, title, {}, {}, {}, 0); };
+    };
     // a: a new title; b: cancelled twice, then completed; c: title emptied, then refused.
     window.editorSteps = {saveTag(u"Band"_s, u"New Song"_s), [] {}, [] {}, saveTag(u"Group"_s, u"Song"_s),
         saveTag(u"Group"_s, QString())};
     run({Yes, Yes, Yes, No, Yes});
-    EXPECT_EQ(window.titles, (QStringList {kConfirm, kConfirm, kMissing, kMissing, kMissing, kComplete}));
+    EXPECT_EQ(window.titles, (QStringList {kConfirm, kConfirm, kMissing, kMissing, kMissing, u"Rename Complete!"_s}));
     EXPECT_EQ(namesOnDisk(), (QStringList {u"Band - New Song.mp3"_s, u"Group - Song.mp3"_s, u"c.mp3"_s, u"state"_s}));
     EXPECT_TRUE(window.editorSteps.empty());
     EXPECT_TRUE(window.lastText.contains(u"screen.\nUndo will not be available for this run.\nDo you"_s))
@@ -160,12 +151,14 @@ TEST_F(RenameRunTest, UndoGivesBackEveryNameAKilledRunGave)
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
     EXPECT_EQ(namesOnDisk(), (QStringList {u"Band - C.mp3"_s, u"Band - Song.mp3"_s, u"X - Y.mp3"_s, u"d.mp3"_s}));
     folder.write(u"c.mp3"_s, "newcomer");
-    undo({Yes, Ok});
+    window.answers = {Yes, Ok};
+    UndoLastRename(state.RenameJournalPath, window);
     EXPECT_EQ(
         window.lastText, u"2 file(s) have their old names again.\n1 file(s) could not be given their old names."_s);
     EXPECT_EQ(folder.read(u"c.mp3"_s), "newcomer");
     QFile::remove(folder.path(u"c.mp3"_s));
-    undo({Yes, Ok});
+    window.answers = {Yes, Ok};
+    UndoLastRename(state.RenameJournalPath, window);
     EXPECT_EQ(window.lastText, u"1 file(s) have their old names again."_s);
     EXPECT_EQ(namesOnDisk(), (QStringList {u"50%\tmix\n.mp3"_s, u"X - Y.mp3"_s, u"c.mp3"_s, u"d.mp3"_s}));
     for (const QString &name : namesOnDisk())
@@ -186,7 +179,7 @@ TEST_F(RenameRunTest, ADamagedJournalIsSetAsideWhole)
         {"a list of names\n" + good, false},
         {header + good + "/f/\tonly two\n", false},
         {header + good + "relative/\ta.mp3\tb.mp3\n", false},
-        {header + good + "/f/\ta%2Fb.mp3\tb.mp3\n", false},
+        {header + good + "/f/\t..\tb.mp3\n", false},
         {header + good + "/f/\ta%00.mp3\tb.mp3\n", false},
         {header + good + "/f/\ta%zz.mp3\tb.mp3\n", false},
     };
@@ -195,9 +188,9 @@ TEST_F(RenameRunTest, ADamagedJournalIsSetAsideWhole)
         SCOPED_TRACE(journal.toStdString());
         folder.write(u"d.mp3"_s, "renamed");
         folder.write(u"state/last-rename.journal"_s, journal);
-        window.titles.clear();
-        undo({readable ? No : Ok});
-        EXPECT_EQ(window.titles.value(0), readable ? u"Undo Last Rename?"_s : u"Undo Last Rename"_s);
+        window.answers = {readable ? No : Ok};
+        UndoLastRename(state.RenameJournalPath, window);
+        EXPECT_EQ(window.titles.last(), readable ? u"Undo Last Rename?"_s : u"Undo Last Rename"_s);
         EXPECT_EQ(QFile::exists(state.RenameJournalPath), readable);
         EXPECT_EQ(QFile::exists(state.RenameJournalPath + u".damaged"_s), !readable);
         EXPECT_TRUE(QFile::exists(folder.path(u"d.mp3"_s)));
@@ -214,7 +207,6 @@ TEST(RenamePreview, WarnsOfEveryNameTheRunWillNotGive)
         QStringList folder;
         std::vector<RenameWarning> warnings;
     } cases[] = {
-        {{{u"a.mp3"_s, u"a.mp3"_s}}, {u"a.mp3"_s}, {Unchanged}},
         {{{u"a.mp3"_s, u"a.mp3"_s, true}}, {u"a.mp3"_s}, {NeedsTags}},
         {{{u"a.mp3"_s, u"X.mp3"_s}}, {u"a.mp3"_s, u"x.MP3"_s}, {NameTaken}},
         // Its own name in another case is no clash, unless another entry has the new case.

@@ -133,14 +133,13 @@ public:
 private:
     static constexpr qint64 kImageSize = 40 << 20; // the least that makes a FAT32 without warnings
 
-    // Unmounted, the driver writes out what it holds and ends by itself; false when a step had to be forced.
+    // Unmounted, the driver writes out what it holds and ends by itself once nothing uses the volume; false
+    // when it had to be killed.
     bool unmount()
     {
         const bool unmounted = m_process.state() == QProcess::NotRunning
-            || (failureOf({u"fusermount"_s, u"-u"_s, folder()}).isEmpty() && m_process.waitForFinished(kTimeoutMs));
+            || (failureOf({u"fusermount"_s, u"-uz"_s, folder()}).isEmpty() && m_process.waitForFinished(kTimeoutMs));
         if (!unmounted) {
-            // The last resort: the mount goes as soon as nothing uses it.
-            failureOf({u"fusermount"_s, u"-uz"_s, folder()});
             m_process.kill();
             m_process.waitForFinished();
         }
@@ -188,8 +187,6 @@ TEST_P(FileSystemDriverTest, KeepsEveryFileThroughARenameRunAndCaseChanges)
         QString newName;
     } songs[] = {
         {u"a.mp3"_s, "Mot\xF6rhead", "orgasmatron", latin1 ? u"Motörhead - Orgasmatron.mp3"_s : u"a.mp3"_s},
-        {u"b.mp3"_s, "Beyonc\xE9", "halo", latin1 ? u"Beyoncé - Halo.mp3"_s : u"b.mp3"_s},
-        {u"c.mp3"_s, "Sigur R\xF3s", "hoppipolla", latin1 ? u"Sigur Rós - Hoppipolla.mp3"_s : u"c.mp3"_s},
         {u"d.mp3"_s, "band", "song", u"Band - Song.mp3"_s},
         {u"e.mp3"_s, "band", "song", u"e.mp3"_s},
         {u"group - other.mp3"_s, "group", "other", u"Group - Other.mp3"_s},
@@ -206,7 +203,7 @@ TEST_P(FileSystemDriverTest, KeepsEveryFileThroughARenameRunAndCaseChanges)
     ScriptedRenameWindow window;
     window.answers = {MessageAnswer::Yes, MessageAnswer::No};
     RenameRun(state, window).RenameAllFiles();
-    EXPECT_TRUE(window.lastText.contains(u"\n%1 file(s) could not be renamed.\n"_s.arg(latin1 ? 1 : 4)))
+    EXPECT_TRUE(window.lastText.contains(u"\n%1 file(s) could not be renamed.\n"_s.arg(latin1 ? 1 : 2)))
         << window.lastText.toStdString();
 
     add(u"g.mp3"_s, "g;", {}, u"g.mp3"_s);

@@ -15,7 +15,6 @@ public:
     std::deque<MessageAnswer> answers;
     std::deque<std::function<void()>> editorSteps;
     bool forceTagEdit = false;
-    int keepingNames = 0;
     QStringList titles;
     QString lastText;
     int busyChanges = 0;
@@ -35,7 +34,7 @@ public:
     void setBusy(bool) override { ++busyChanges; }
     bool IsForceTagEdit() override { return forceTagEdit; }
     int conventionIndex() override { return 0; }
-    int filesKeepingNames() override { return keepingNames; }
+    int filesKeepingNames() override { return 0; }
     void editTags() override
     {
         ASSERT_FALSE(editorSteps.empty()) << "unexpected tag editor";
