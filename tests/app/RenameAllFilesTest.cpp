@@ -24,12 +24,6 @@ QStringList namesOnDisk(const TempFolder &folder)
     return QDir(folder.path()).entryList(QDir::Files, QDir::Name);
 }
 
-void renameAll(AppHarness &app, std::deque<MessageAnswer> answers)
-{
-    app.script().answers = std::move(answers);
-    app.control<QPushButton>(u"cmdRenameAll").click();
-}
-
 } // namespace
 
 // What the grid proposes is what the disk gets, under every convention chosen after the
@@ -49,7 +43,8 @@ TEST(RenameAllFiles, GivesTheFilesTheNamesTheGridShowed)
             choices.setCurrentIndex(convention);
             Q_EMIT choices.activated(convention);
             const QStringList proposed = sortedProposals(app);
-            renameAll(app, {MessageAnswer::Yes, MessageAnswer::Yes});
+            app.script().answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+            app.control<QPushButton>(u"cmdRenameAll").click();
             EXPECT_EQ(namesOnDisk(home), proposed) << "convention " << convention << ", arguments " << withArguments;
             EXPECT_EQ(sortedProposals(app), proposed) << "listed again after Yes";
         }
@@ -71,39 +66,21 @@ TEST(RenameAllFiles, GridShowsWhatTheDiskGetsAfterAFileWithoutTags)
 
     AppHarness app(home.path());
     EXPECT_EQ(sortedProposals(app), QStringList({u" - Aaa.mp3"_s}) + renamed);
-    renameAll(app, {MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::No});
+    app.script().answers = {MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::No};
+    app.control<QPushButton>(u"cmdRenameAll").click();
     EXPECT_EQ(namesOnDisk(home), renamed + QStringList {u"aaa.mp3"_s});
 }
 
-// With "Force Tag Edit" ticked, the editor opens on each file in turn, also when a click
-// on another row left it loaded, and each file is named after what was saved there.
-TEST(RenameAllFiles, RunsEachFileThroughTheTagEditorWhenForced)
-{
-    TempFolder home;
-    home.write(u"a.mp3"_s, taggedAudio("Song", "Band"));
-    home.write(u"z.mp3"_s, taggedAudio("Clicked", "Other"));
-    AppHarness app(home.path());
-    app.window().FileGrid_Click(); // no current row yet: nothing happens
-    app.clickRow(1);
-    app.control<QCheckBox>(u"chkForceTagEdit").setChecked(true);
-    for (const auto &artistAndTitle : {std::pair {u"Band"_s, u"Better Title"_s}, {u"Other"_s, u"Clicked"_s}})
-        app.script().dialogSteps.push_back([artistAndTitle](QDialog &editor) {
-            EXPECT_EQ(editor.findChild<QLineEdit *>(u"txtArtist"_s)->text(), artistAndTitle.first);
-            editor.findChild<QLineEdit *>(u"txtSongTitle"_s)->setText(artistAndTitle.second);
-            editor.findChild<QPushButton *>(u"cmdSave"_s)->click();
-        });
-    renameAll(app, {MessageAnswer::Yes, MessageAnswer::No});
-    EXPECT_EQ(namesOnDisk(home), (QStringList {u"Band - Better Title.mp3"_s, u"Other - Clicked.mp3"_s}));
-}
-
-// The grid marks the clash before anything moves; after a restart, Undo Last Rename gives
-// every old name back and is then no longer offered.
-TEST(RenameAllFiles, UndoLastRenameAfterARestart)
+// The grid marks the clash before anything moves. With "Force Tag Edit" ticked, the editor
+// opens on each file in turn, also when a click on another row left it loaded, and each file
+// is named after what was saved there. After a restart, Undo Last Rename gives every old name
+// back and is then no longer offered.
+TEST(RenameAllFiles, UndoLastRenameAfterAForcedRunAndARestart)
 {
     TempFolder home;
     home.write(u"a.mp3"_s, taggedAudio("Song", "Band"));
     home.write(u"b.mp3"_s, taggedAudio("Song", "Band"));
-    home.write(u"Group - Other.mp3"_s, taggedAudio("Other", "Group"));
+    home.write(u"Other - Clicked.mp3"_s, taggedAudio("Clicked", "Other"));
     {
         AppHarness app(home.path());
         EXPECT_FALSE(app.action(u"mnuitmToolsUndo").isEnabled());
@@ -113,16 +90,28 @@ TEST(RenameAllFiles, UndoLastRenameAfterARestart)
             EXPECT_EQ(cell.data(Qt::AccessibleDescriptionRole).toString().isEmpty(), row == 2) << row;
             EXPECT_EQ(cell.data(Qt::ForegroundRole).isValid(), row == 2) << row;
         }
-        renameAll(app, {MessageAnswer::Yes, MessageAnswer::Yes});
+        app.window().FileGrid_Click(); // no current row yet: nothing happens
+        app.clickRow(2);
+        app.control<QCheckBox>(u"chkForceTagEdit").setChecked(true);
+        for (const auto &artistAndTitle :
+            {std::pair {u"Band"_s, u"Better Title"_s}, {u"Band"_s, u"Song"_s}, {u"Other"_s, u"Clicked"_s}})
+            app.script().dialogSteps.push_back([artistAndTitle](QDialog &editor) {
+                EXPECT_EQ(editor.findChild<QLineEdit *>(u"txtArtist"_s)->text(), artistAndTitle.first);
+                editor.findChild<QLineEdit *>(u"txtSongTitle"_s)->setText(artistAndTitle.second);
+                editor.findChild<QPushButton *>(u"cmdSave"_s)->click();
+            });
+        app.script().answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+        app.control<QPushButton>(u"cmdRenameAll").click();
         EXPECT_TRUE(app.script().messages.front().text.startsWith(
             u"1 file(s) would keep their names because the new name is already in use.\n"_s));
-        EXPECT_EQ(namesOnDisk(home), (QStringList {u"Band - Song.mp3"_s, u"Group - Other.mp3"_s, u"b.mp3"_s}));
+        EXPECT_EQ(namesOnDisk(home),
+            (QStringList {u"Band - Better Title.mp3"_s, u"Band - Song.mp3"_s, u"Other - Clicked.mp3"_s}));
         EXPECT_TRUE(app.action(u"mnuitmToolsUndo").isEnabled());
     }
     AppHarness app(home.path());
     app.script().answers = {MessageAnswer::Yes, MessageAnswer::Ok};
     app.action(u"mnuitmToolsUndo").trigger();
-    EXPECT_EQ(namesOnDisk(home), (QStringList {u"Group - Other.mp3"_s, u"a.mp3"_s, u"b.mp3"_s}));
+    EXPECT_EQ(namesOnDisk(home), (QStringList {u"Other - Clicked.mp3"_s, u"a.mp3"_s, u"b.mp3"_s}));
     EXPECT_EQ(app.column(0).front(), u"a.mp3"_s);
     EXPECT_FALSE(app.action(u"mnuitmToolsUndo").isEnabled());
 }

@@ -7,15 +7,11 @@
 
 void expectMarkedFiles(const QString &folder, const QHash<QString, QByteArray> &expected)
 {
-    const QDir directory(folder);
-    QStringList names = directory.entryList(QDir::Files | QDir::Hidden | QDir::System);
     QStringList expectedNames = expected.keys();
-    names.sort();
     expectedNames.sort();
-    EXPECT_EQ(names, expectedNames);
-    for (auto file = expected.cbegin(); file != expected.cend(); ++file) {
-        QFile contents(directory.filePath(file.key()));
-        EXPECT_TRUE(contents.open(QIODevice::ReadOnly) && contents.read(file.value().size()) == file.value())
-            << file.key().toStdString();
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name), expectedNames);
+    for (const auto &[name, marker] : expected.asKeyValueRange()) {
+        QFile file(folder + u'/' + name);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.read(marker.size()) == marker) << name.toStdString();
     }
 }
