@@ -23,8 +23,9 @@ TEST(Settings, ChoicesHoldAtTheNextStartOverTheAdministrators)
             + "\nReadID3v2=True\n[Addons]\n2\\Name=Lyrics\n2\\URL=http://lyrics.example/find?q=\n3\\Name=Chords\n"
               "3\\URL=http://chords.example/\n7\\Name=Seventh\n7\\URL=http://seven.example/\n");
     store.writeFile(SettingsStore::File::User, "[Addons]\n3\\Name=No Address\n3\\URL=\n");
-    TempFolder music;
-    const QString song = music.write(u"Someone - 01 - Something.mp3"_s, audioBytes(400));
+    TempFolder folders;
+    const QString music = folders.makeFolder(u"my music, old"_s) + u'/'; // stored quoted, read back whole
+    const QString song = folders.write(u"my music, old/Someone - 01 - Something.mp3"_s, audioBytes(400));
     const QString failure
         = tagWithMutagen(song, {u"Song"_s, u"Simon & Garfunkel"_s, {}, {}, {}, 0}, {.withID3v1 = false});
     if (!failure.isEmpty())
@@ -39,7 +40,7 @@ TEST(Settings, ChoicesHoldAtTheNextStartOverTheAdministrators)
         withArguments.action(u"mnuitmToolsReadID3v2").trigger();
         EXPECT_EQ(withArguments.column(1), tagged);
     }
-    EXPECT_EQ(store.value(u"StartIn"_s), music.path());
+    EXPECT_EQ(store.value(u"StartIn"_s), music);
     EXPECT_EQ(store.value(u"ReadID3v2"_s), u"true"_s);
     EXPECT_EQ(AppHarness(home.path(), {song}, AppHarness::Settings::InUse).column(1), tagged);
 
