@@ -4,9 +4,6 @@
 
 #include <QSettings>
 
-#include <utility>
-#include <vector>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -14,22 +11,11 @@ namespace {
 const QString kFolder = u"Kestova"_s;
 const QString kFile = u"Kestova/Sorvane.conf"_s;
 
-// Qt keeps one settings path per scope for the whole process: the user's and the machine's.
-std::vector<std::pair<QString, QString>> storesInUse;
-
 } // namespace
 
 SettingsStore::SettingsStore()
 {
-    storesInUse.emplace_back(m_user.path(), m_machine.path());
     RedirectSettings(m_user.path(), m_machine.path());
-}
-
-SettingsStore::~SettingsStore()
-{
-    storesInUse.pop_back();
-    if (!storesInUse.empty())
-        RedirectSettings(storesInUse.back().first, storesInUse.back().second);
 }
 
 void SettingsStore::writeFile(File file, const QByteArray &text) const
