@@ -52,7 +52,7 @@ TEST(MainWindow, KeysMouseAndMenusReachTheirCommandsInAWindowLaidOutInProportion
         app.control<QWidget>(focus).setFocus();
         QTest::keySequence(&app.control<QWidget>(focus), keys);
     }
-    EXPECT_EQ(app.rowCount(), 3);
+    EXPECT_EQ(app.column(0).size(), 3);
     EXPECT_EQ(app.script().programEnds, 1);
 
     app.script().answers = {MessageAnswer::Ok, MessageAnswer::Ok};
