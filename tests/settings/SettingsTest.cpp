@@ -24,15 +24,13 @@ TEST(Registry, ReadsOnlyPlainText)
 
 TEST(Addons, AddressCarriesArtistAndTitleAsAFormValue)
 {
-    const struct
-    {
-        QString artist, title, words;
-    } cases[] = {
+    const std::tuple<QString, QString, QString> cases[] = {
+        // artist, title, the words of the address
         {u" The Band "_s, u"My Song\0 live"_s, u"The+Band+My+Song"_s},
         {QString(), u"My Song"_s, u"+My+Song"_s},
         {u"#%+?="_s, u"a/b:c"_s, u"%23%25%2B%3F%3D+a/b:c"_s},
         {u"Björk"_s, u"Jóga\t"_s, u"Bj%C3%B6rk+J%C3%B3ga%09"_s},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(AddonAddress(u"http://x.example/s?q="_s, c.artist, c.title), u"http://x.example/s?q="_s + c.words);
+    for (const auto &[artist, title, words] : cases)
+        EXPECT_EQ(AddonAddress(u"http://x.example/s?q="_s, artist, title), u"http://x.example/s?q="_s + words);
 }

@@ -6,12 +6,8 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-const QString kFolder = u"Kestova"_s;
+// Where Qt keeps the program's settings within a scope's folder.
 const QString kFile = u"Kestova/Sorvane.conf"_s;
-
-} // namespace
 
 SettingsStore::SettingsStore()
 {
@@ -21,7 +17,7 @@ SettingsStore::SettingsStore()
 void SettingsStore::writeFile(File file, const QByteArray &text) const
 {
     const TempFolder &folder = file == File::Machine ? m_machine : m_user;
-    folder.makeFolder(kFolder);
+    folder.makeFolder(u"Kestova"_s);
     folder.write(kFile, text);
 }
 
