@@ -75,9 +75,10 @@ TEST(Settings, ChoicesHoldAtTheNextStartOverTheAdministrators)
     };
     for (const auto &[label, choice, dialogStart, currentDirectory] : cases) {
         app.control<QLabel>(u"lblCurrDirectory"_s).setText(label);
+        app.script().folderDialogStarts.clear();
         app.script().folderChoices = {choice};
         app.control<QPushButton>(u"cmdBrowse"_s).click();
-        EXPECT_EQ(app.script().folderDialogStarts.back(), dialogStart);
+        EXPECT_EQ(app.script().folderDialogStarts, std::vector<QString> {dialogStart});
         EXPECT_EQ(app.state().CurrentDirectory, currentDirectory);
         EXPECT_EQ(app.column(1), choice.isEmpty() ? guessed : QStringList {u"Band - Song.mp3"_s});
         EXPECT_EQ(store.value(u"StartIn"_s), choice.isEmpty() ? music : chosen.path());

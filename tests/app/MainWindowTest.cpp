@@ -55,7 +55,8 @@ TEST(MainWindow, KeysMouseAndMenusReachTheirCommandsInAWindowLaidOutInProportion
     EXPECT_EQ(app.column(0).size(), 3);
     EXPECT_EQ(app.script().programEnds, 1);
 
-    app.script().answers = {MessageAnswer::Ok, MessageAnswer::Ok};
+    // Queued behind any the keys left unused, which the harness reports at the end.
+    app.script().answers.insert(app.script().answers.end(), {MessageAnswer::Ok, MessageAnswer::Ok});
     for (const char16_t *entry :
         {u"mnuitmHelpAbout", u"mnuitmAboutSuggest", u"mnuitmHelpHomePage", u"mnuitmGridListen"})
         app.action(entry).trigger(); // nothing in hand yet to listen to
