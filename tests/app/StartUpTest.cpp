@@ -3,32 +3,9 @@
 #include "support/TempFolder.h"
 
 #include <QDir>
-#include <QLabel>
 #include <QScopeGuard>
 
 using namespace Qt::StringLiterals;
-
-// Every argument names a file in the first one's folder; what is no readable, visible MP3
-// file is left out of the grid and of the rename run, and the rest are listed bottom up.
-TEST(StartUp, WithFileArgumentsListsThemInReverseOrder)
-{
-    TempFolder folder;
-    const QString unreadable = folder.linkToUnreadableFile(u"unreadable.mp3"_s);
-    if (unreadable.isEmpty())
-        GTEST_SKIP() << "no sysfs here";
-    folder.write(u"unlisted.mp3"_s, taggedAudio("Five", "Band"));
-    AppHarness app(QString(),
-        {folder.write(u"a.mp3"_s, taggedAudio("One", "Band")),
-            folder.write(u"with space.mp3"_s, taggedAudio("Two", "Band")), folder.path(u"missing.mp3"_s),
-            folder.makeFolder(u"sub.mp3"_s), folder.write(u".hidden.mp3"_s, taggedAudio("Four", "Band")), unreadable,
-            QString(), folder.write(u"c.mp3"_s, taggedAudio("Three", "Band"))});
-    EXPECT_EQ(app.column(0), (QStringList {u"c.mp3"_s, u"with space.mp3"_s, u"a.mp3"_s}));
-    EXPECT_EQ(app.column(1), (QStringList {u"Band - Three.mp3"_s, u"Band - Two.mp3"_s, u"Band - One.mp3"_s}));
-    EXPECT_EQ(
-        app.state().ArgumentFiles, (QStringList {u"a.mp3"_s, u"with space.mp3"_s, {}, {}, {}, {}, {}, u"c.mp3"_s}));
-    EXPECT_EQ(app.control<QLabel>(u"SBarPanel1").text(), u"3 files listed."_s);
-    EXPECT_EQ(app.control<QLabel>(u"lblCurrDirectory").text(), folder.path());
-}
 
 TEST(StartUp, FolderOfTheFirstArgumentDecidesTheCurrentDirectory)
 {
@@ -52,7 +29,6 @@ TEST(StartUp, FolderOfTheFirstArgumentDecidesTheCurrentDirectory)
 TEST(CommandLine, AnswersHelpOrVersionAloneAndTakesEveryOtherArgumentAsAFile)
 {
     const std::tuple<std::vector<const char *>, QString, QStringList> cases[] = {
-        {{"sorvane", "--version"}, u"Sorvane 2.3"_s, {}},
         {{"sorvane", "--help"}, u"Usage: sorvane [FILE]..."_s, {}},
         {{"sorvane", "-h"}, u"Usage: sorvane [FILE]..."_s, {}},
         {{"sorvane"}, {}, {}},

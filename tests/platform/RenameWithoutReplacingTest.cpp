@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 
 #include <cerrno>
 #include <cstring>
+#include <fstream>
 
 using namespace Qt::StringLiterals;
 
@@ -43,15 +43,13 @@ RenameCalls failing(const Failures &failures)
         failWith(kernel.rename, failures.rename)};
 }
 
-// Where only the claim route works: another program puts a file on the placeholder just
-// before the rename, which then fails.
-RenameCalls placeholderTakenOverBeforeTheRename()
+// The kernel's calls with renameNoReplace failing with EIO where refused(from, to) holds.
+RenameCalls refusingRenames(bool (*refused)(const char *from, const char *to))
 {
-    RenameCalls calls = failing({.renameNoReplace = EINVAL, .link = EPERM});
-    calls.rename = [](const char *, const char *to) {
-        QFile other(QFile::decodeName(to));
-        if (other.open(QIODevice::WriteOnly))
-            other.write("precious");
+    RenameCalls calls = RenameCalls::kernel();
+    calls.renameNoReplace = [=](const char *from, const char *to) {
+        if (!refused(from, to))
+            return RenameCalls::kernel().renameNoReplace(from, to);
         errno = EIO;
         return -1;
     };
@@ -60,8 +58,26 @@ RenameCalls placeholderTakenOverBeforeTheRename()
 
 } // namespace
 
+// Moves "old.mp3" to the new name on each route, and checks what the folder holds after.
+// A change of case only passes through a temporary name, as a case-insensitive file system
+// would take the new name for the file itself; a long name's temporary name is cut to fit,
+// and a second step that fails is undone. Should the undo fail too, the file stays under the
+// temporary name, which a person can see and the listing passes over.
 TEST(RenameWithoutReplacing, RenamesOrRefusesOnEveryRoute)
 {
+    const RenameCalls claimRoute = failing({.renameNoReplace = EINVAL, .link = EPERM});
+    // Another program puts a file on the placeholder just before the rename, which then fails.
+    RenameCalls placeholderTakenOver = claimRoute;
+    placeholderTakenOver.rename = [](const char *, const char *to) {
+        std::ofstream(to) << "precious";
+        errno = EIO;
+        return -1;
+    };
+    const RenameCalls secondCaseStepFails = refusingRenames(
+        [](const char *from, const char *to) { return std::strstr(from, "~sorvane-") && std::strstr(to, "OLD"); });
+    const RenameCalls undoFailsToo
+        = refusingRenames([](const char *from, const char *) { return std::strstr(from, "~sorvane-") != nullptr; });
+    const QString longName = QString(118, u'\u00f6') + u"old.mp3"_s; // 243 bytes
     const struct
     {
         const char *route;
@@ -69,99 +85,47 @@ TEST(RenameWithoutReplacing, RenamesOrRefusesOnEveryRoute)
         bool targetExists;
         int error; // 0: renamed
         QByteArray leftAtNewName = {}; // after a failure; empty: nothing there
+        QString to = u"New Name.mp3"_s;
+        QString from = u"old.mp3"_s;
+        bool leftUnderATemporaryName = false; // after a failure: the old name with a suffix
     } cases[] = {
         {"renameat2", RenameCalls::kernel(), false, 0},
         {"renameat2, target exists", RenameCalls::kernel(), true, EEXIST, "precious"},
         {"link and unlink", failing({.renameNoReplace = EINVAL}), false, 0},
         {"link and unlink, target exists", failing({.renameNoReplace = ENOSYS}), true, EEXIST, "precious"},
         {"link, unlink refused", failing({.renameNoReplace = EINVAL, .unlinkOld = EACCES}), false, EACCES},
-        {"claim then rename", failing({.renameNoReplace = EINVAL, .link = EPERM}), false, 0},
-        {"claim then rename, target exists", failing({.renameNoReplace = EINVAL, .link = EOPNOTSUPP}), true, EEXIST,
-            "precious"},
+        {"claim then rename", claimRoute, false, 0},
+        {"claim, target exists", failing({.renameNoReplace = EINVAL, .link = EOPNOTSUPP}), true, EEXIST, "precious"},
         {"claim refused: a name the file system cannot hold",
             failing({.renameNoReplace = EINVAL, .link = EPERM, .createExclusive = EPERM}), false, EPERM},
         {"rename after the claim fails: placeholder removed",
             failing({.renameNoReplace = EINVAL, .link = EPERM, .rename = EIO}), false, EIO},
-        {"placeholder taken over: left alone", placeholderTakenOverBeforeTheRename(), false, EIO, "precious"},
+        {"placeholder taken over: left alone", placeholderTakenOver, false, EIO, "precious"},
         {"renameat2 fails for good", failing({.renameNoReplace = EIO}), false, EIO},
+        {"same path", RenameCalls::kernel(), false, 0, {}, u"old.mp3"_s},
+        {"a NUL in the new path", RenameCalls::kernel(), false, EINVAL, {}, u"old.mp3\0b"_s},
+        {"the other spelling is another file", RenameCalls::kernel(), true, EEXIST, "precious", u"OLD.mp3"_s},
+        {"case only", RenameCalls::kernel(), false, 0, {}, u"OLD.MP3"_s},
+        {"case only, claim then rename", claimRoute, false, 0, {}, u"OLD.MP3"_s},
+        {"case only, a long name", RenameCalls::kernel(), false, 0, {}, longName.toUpper(), longName},
+        {"case only, second step fails: undone", secondCaseStepFails, false, EIO, {}, u"OLD.MP3"_s},
+        {"case only, the undo fails too", undoFailsToo, false, EIO, {}, u"OLD.MP3"_s, u"old.mp3"_s, true},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.route);
         TempFolder folder;
-        const QString from = folder.write(u"old.mp3"_s, "old");
+        const QString from = folder.write(c.from, "old");
         if (c.targetExists)
-            folder.write(u"New Name.mp3"_s, "precious");
+            folder.write(c.to, "precious");
 
-        const RenameOutcome outcome = renameWithoutReplacing(from, folder.path(u"New Name.mp3"_s), c.calls);
+        const RenameOutcome outcome = renameWithoutReplacing(from, folder.path(c.to), c.calls);
         EXPECT_EQ(outcome.renamed, c.error == 0);
         EXPECT_EQ(outcome.error, c.error);
-        QHash<QString, QByteArray> left {{c.error == 0 ? u"New Name.mp3"_s : u"old.mp3"_s, "old"}};
+        QHash<QString, QByteArray> left {{c.error == 0 ? c.to : c.from, "old"}};
+        if (c.leftUnderATemporaryName)
+            left = {{QDir(folder.path()).entryList({c.from + u"~*"_s}, QDir::Files).value(0), "old"}};
         if (!c.leftAtNewName.isEmpty())
-            left.insert(u"New Name.mp3"_s, c.leftAtNewName);
+            left.insert(c.to, c.leftAtNewName);
         expectMarkedFiles(folder.path(), left);
-    }
-}
-
-// Where both spellings of a name are separate files, the other one is never replaced.
-TEST(RenameWithoutReplacing, SamePathIsDoneAndBadPathsAndOtherSpellingsAreRefused)
-{
-    TempFolder folder;
-    const QString path = folder.write(u"a.mp3"_s, "a");
-    folder.write(u"A.mp3"_s, "upper");
-    EXPECT_TRUE(renameWithoutReplacing(path, path).renamed);
-    EXPECT_EQ(renameWithoutReplacing(folder.path(u"gone.mp3"_s), folder.path(u"b.mp3"_s)).error, ENOENT);
-    EXPECT_EQ(renameWithoutReplacing(path, folder.path(QString(300, u'x'))).error, ENAMETOOLONG);
-    EXPECT_EQ(renameWithoutReplacing(path, path + QChar(u'\0') + u"b"_s).error, EINVAL);
-    EXPECT_EQ(renameWithoutReplacing(path, folder.path(u"A.mp3"_s)).error, EEXIST);
-    expectMarkedFiles(folder.path(), {{u"a.mp3"_s, "a"}, {u"A.mp3"_s, "upper"}});
-}
-
-// On a case-insensitive file system the new name "exists": it is the file itself. A long
-// name changes case too: the temporary name is cut to fit.
-TEST(RenameWithoutReplacing, ChangesOnlyTheCaseThroughATemporaryName)
-{
-    RenameCalls caseInsensitive = RenameCalls::kernel();
-    caseInsensitive.renameNoReplace = [](const char *from, const char *to) {
-        if (QByteArray(from).toLower() == QByteArray(to).toLower()) {
-            errno = EEXIST;
-            return -1;
-        }
-        return RenameCalls::kernel().renameNoReplace(from, to);
-    };
-    const QString longName = QString(122, u'\u00f6') + u".mp3"_s; // 248 bytes
-    for (const RenameCalls &calls :
-        {RenameCalls::kernel(), caseInsensitive, failing({.renameNoReplace = EINVAL, .link = EPERM})}) {
-        for (const QString &name : {u"pink floyd - time.mp3"_s, longName}) {
-            TempFolder folder;
-            const QString from = folder.write(name, "song");
-            const QString newName = name.toUpper();
-            EXPECT_TRUE(renameWithoutReplacing(from, folder.path(newName), calls).renamed);
-            expectMarkedFiles(folder.path(), {{newName, "song"}});
-        }
-    }
-}
-
-// The first step went through; the second fails, and so may the way back. The file then
-// stays under the temporary name, which a person can see and the listing passes over.
-TEST(RenameWithoutReplacing, CaseChangeThatFailsHalfWayKeepsTheFileFindable)
-{
-    for (const bool undoFails : {false, true}) {
-        RenameCalls calls = RenameCalls::kernel();
-        calls.renameNoReplace = [undoFails](const char *from, const char *to) {
-            if (std::strstr(from, "~sorvane-") && (undoFails || std::strstr(to, "Time"))) {
-                errno = EIO;
-                return -1;
-            }
-            return RenameCalls::kernel().renameNoReplace(from, to);
-        };
-        TempFolder folder;
-        const QString from = folder.write(u"pink floyd - time.mp3"_s, "song");
-        EXPECT_EQ(renameWithoutReplacing(from, folder.path(u"Pink Floyd - Time.mp3"_s), calls).error, EIO);
-        const QStringList left = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
-        ASSERT_EQ(left.size(), 1);
-        EXPECT_TRUE(undoFails ? left.front().startsWith(u"pink floyd - time.mp3~"_s)
-                              : left.front() == u"pink floyd - time.mp3"_s)
-            << left.front().toStdString();
-        EXPECT_EQ(folder.read(left.front()), "song");
     }
 }

@@ -28,7 +28,7 @@ void AppHarness::clickRow(int row, Qt::MouseButton button)
 QStringList AppHarness::column(int column)
 {
     QStringList cells;
-    for (int row = 0; row < rowCount(); ++row)
+    for (int row = 0; row < grid().model()->rowCount(); ++row)
         cells.append(grid().model()->index(row, column).data().toString());
     return cells;
 }

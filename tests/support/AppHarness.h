@@ -31,7 +31,6 @@ public:
     ProgramState &state() { return m_startUp->state(); }
     frmSelectFiles &window() { return m_startUp->mainWindow(); }
     QTableView &grid() { return control<QTableView>(u"FileGrid"); }
-    int rowCount() { return grid().model()->rowCount(); }
 
     template <typename Widget> Widget &control(QStringView name)
     {

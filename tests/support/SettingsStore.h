@@ -5,17 +5,14 @@
 #include <QString>
 
 // A settings store of its own for one test: the user's file and the machine-wide file live in
-// temporary folders instead of the user's and the system's. Stores nest: when one goes, the
-// one made before it is in use again.
+// temporary folders instead of the user's and the system's. A store is in use from its making
+// until the next one is made.
 class SettingsStore
 {
 public:
     enum class File { Machine, User };
 
     SettingsStore();
-    ~SettingsStore();
-    SettingsStore(const SettingsStore &) = delete;
-    SettingsStore &operator=(const SettingsStore &) = delete;
 
     // Replaces one of the program's settings files with text, as a person would write it.
     void writeFile(File file, const QByteArray &text) const;
