@@ -16,12 +16,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool writeSong(const QString &path, const QString &title = u"Song"_s)
+// The default title runs past its field.
+bool writeSong(const QString &path, const QString &title = u"A Song Title Longer Than Its Field"_s)
 {
     return WriteID3TagFields(path, u"Band"_s, title, u"Album"_s, u"Note"_s, u"1980"_s, 17);
 }
 
-const QByteArray kSongBlock = tagBlockBytes("Song", "Band", "Album", "1980", "Note", 17, ' ');
+const QByteArray kSongBlock = tagBlockBytes("A Song Title Longer Than Its F", "Band", "Album", "1980", "Note", 17, ' ');
 
 // Runs the write in a child process whose files may not grow past sizeLimit bytes, the
 // way a full disk or a quota stops a write part way.
