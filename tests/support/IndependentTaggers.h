@@ -1,12 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
-#include <optional>
-#include <ostream>
-
-// Tags as other programs write and read them, so that tests meet files as people have them:
+// Tags as another program writes them, so that tests meet files as people have them:
 // fields padded with NULs, an ID3v1.1 track number, Latin-1 letters.
 struct ForeignTag
 {
@@ -16,15 +12,8 @@ struct ForeignTag
     QString year;
     QString comment;
     int track = 0;
-    // The genre frame's text as written ("Rock", "17", "(17)"); not read back.
+    // The genre frame's text as written ("Rock", "17", "(17)").
     QString genre {};
-
-    friend bool operator==(const ForeignTag &, const ForeignTag &) = default;
-    friend void PrintTo(const ForeignTag &tag, std::ostream *out)
-    {
-        *out << QStringList({tag.title, tag.artist, tag.album, tag.year, tag.comment}).join(u" | ").toStdString()
-             << " | track " << tag.track << " | genre " << tag.genre.toStdString();
-    }
 };
 
 // How python3-mutagen writes the ID3v2 tag: version 2.3 (the year as TYER) or 2.4 (TDRC),
@@ -42,5 +31,3 @@ struct MutagenLayout
 // otherwise, an ID3v1.1 block at the end (mutagen leaves the comment out of that block).
 // Returns why not when it could not (python3-mutagen missing), else an empty string.
 QString tagWithMutagen(const QString &path, const ForeignTag &tag, const MutagenLayout &layout = {});
-// The file's ID3v1 block as python3-mutagen reads it, or nothing when it cannot.
-std::optional<ForeignTag> readWithMutagen(const QString &path);

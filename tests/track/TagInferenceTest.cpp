@@ -46,11 +46,3 @@ TEST(TagInference, GuessesTitleArtistAndAlbumFromThePath)
             << c.path.toStdString();
     }
 }
-
-// Both are public and hold to their contracts beyond what the guess itself asks of them.
-TEST(TagInference, HelpersCountEveryPieceAndTrimAroundTheFold)
-{
-    EXPECT_EQ(CountSeparators(u"a--b"_s, u"-"_s), 2);
-    EXPECT_EQ(CountSeparators(u"aaaa"_s, u"aa"_s), 2);
-    EXPECT_EQ(FoldFolderIntoName(u"/a/ Band / Song.mp3"_s), u"/a/ Band - Song.mp3"_s);
-}
