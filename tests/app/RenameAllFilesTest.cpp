@@ -4,7 +4,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -17,11 +16,6 @@ QStringList sortedProposals(AppHarness &app)
     QStringList names = app.column(1);
     names.sort();
     return names;
-}
-
-QStringList namesOnDisk(const TempFolder &folder)
-{
-    return QDir(folder.path()).entryList(QDir::Files, QDir::Name);
 }
 
 } // namespace
@@ -45,7 +39,7 @@ TEST(RenameAllFiles, GivesTheFilesTheNamesTheGridShowed)
             const QStringList proposed = sortedProposals(app);
             app.script().answers = {MessageAnswer::Yes, MessageAnswer::Yes};
             app.control<QPushButton>(u"cmdRenameAll").click();
-            EXPECT_EQ(namesOnDisk(home), proposed) << "convention " << convention << ", arguments " << withArguments;
+            EXPECT_EQ(home.fileNames(), proposed) << "convention " << convention << ", arguments " << withArguments;
             EXPECT_EQ(sortedProposals(app), proposed) << "listed again after Yes";
         }
     }
@@ -68,7 +62,7 @@ TEST(RenameAllFiles, GridShowsWhatTheDiskGetsAfterAFileWithoutTags)
     EXPECT_EQ(sortedProposals(app), QStringList({u" - Aaa.mp3"_s}) + renamed);
     app.script().answers = {MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::No};
     app.control<QPushButton>(u"cmdRenameAll").click();
-    EXPECT_EQ(namesOnDisk(home), renamed + QStringList {u"aaa.mp3"_s});
+    EXPECT_EQ(home.fileNames(), renamed + QStringList {u"aaa.mp3"_s});
 }
 
 // The grid marks the clash before anything moves. With "Force Tag Edit" ticked, the editor
@@ -104,14 +98,14 @@ TEST(RenameAllFiles, UndoLastRenameAfterAForcedRunAndARestart)
         app.control<QPushButton>(u"cmdRenameAll").click();
         EXPECT_TRUE(app.script().messages.front().text.startsWith(
             u"1 file(s) would keep their names because the new name is already in use.\n"_s));
-        EXPECT_EQ(namesOnDisk(home),
+        EXPECT_EQ(home.fileNames(),
             (QStringList {u"Band - Better Title.mp3"_s, u"Band - Song.mp3"_s, u"Other - Clicked.mp3"_s}));
         EXPECT_TRUE(app.action(u"mnuitmToolsUndo").isEnabled());
     }
     AppHarness app(home.path());
     app.script().answers = {MessageAnswer::Yes, MessageAnswer::Ok};
     app.action(u"mnuitmToolsUndo").trigger();
-    EXPECT_EQ(namesOnDisk(home), (QStringList {u"Other - Clicked.mp3"_s, u"a.mp3"_s, u"b.mp3"_s}));
+    EXPECT_EQ(home.fileNames(), (QStringList {u"Other - Clicked.mp3"_s, u"a.mp3"_s, u"b.mp3"_s}));
     EXPECT_EQ(app.column(0).front(), u"a.mp3"_s);
     EXPECT_FALSE(app.action(u"mnuitmToolsUndo").isEnabled());
 }

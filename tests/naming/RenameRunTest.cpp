@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 
 #include <csignal>
@@ -45,7 +44,6 @@ protected:
             state.FileNames.append(QString::fromUtf8(name));
         }
     }
-    QStringList namesOnDisk() const { return QDir(folder.path()).entryList(QDir::Files, QDir::Name); }
 
     TempFolder folder;
     ProgramState state;
@@ -104,7 +102,8 @@ TEST_F(RenameRunTest, EditsTagsFirstAndAsksForMissingOnesUntilThereOrRefused)
         saveTag(u"Group"_s, QString())};
     run({Yes, Yes, Yes, No, Yes});
     EXPECT_EQ(window.titles, (QStringList {kConfirm, kConfirm, kMissing, kMissing, kMissing, u"Rename Complete!"_s}));
-    EXPECT_EQ(namesOnDisk(), (QStringList {u"Band - New Song.mp3"_s, u"Group - Song.mp3"_s, u"c.mp3"_s, u"state"_s}));
+    EXPECT_EQ(
+        folder.fileNames(), (QStringList {u"Band - New Song.mp3"_s, u"Group - Song.mp3"_s, u"c.mp3"_s, u"state"_s}));
     EXPECT_TRUE(window.lastText.contains(u"screen.\nUndo will not be available for this run.\nDo you"_s))
         << window.lastText.toStdString();
     EXPECT_EQ(window.rescans, 1);
@@ -124,7 +123,7 @@ TEST_F(RenameRunTest, StopsAtAnEmptyListOrTheFirstFileThatIsNoMP3File)
     run({Yes, Ok});
     EXPECT_EQ(
         window.titles, (QStringList {kConfirm, u"Unable to Proceed"_s, kConfirm, u"Please Select Only MP3 Files"_s}));
-    EXPECT_EQ(namesOnDisk(), (QStringList {u"Band - One.mp3"_s, u"b.mp3"_s, u"notes.txt"_s}));
+    EXPECT_EQ(folder.fileNames(), (QStringList {u"Band - One.mp3"_s, u"b.mp3"_s, u"notes.txt"_s}));
     EXPECT_EQ(window.busyChanges, 2);
 }
 
@@ -146,7 +145,7 @@ TEST_F(RenameRunTest, UndoGivesBackEveryNameAKilledRunGave)
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
-    EXPECT_EQ(namesOnDisk(), (QStringList {u"Band - C.mp3"_s, u"Band - Song.mp3"_s, u"X - Y.mp3"_s, u"d.mp3"_s}));
+    EXPECT_EQ(folder.fileNames(), (QStringList {u"Band - C.mp3"_s, u"Band - Song.mp3"_s, u"X - Y.mp3"_s, u"d.mp3"_s}));
     folder.write(u"c.mp3"_s, "newcomer");
     window.answers = {Yes, Ok};
     UndoLastRename(state.RenameJournalPath, window);
@@ -157,8 +156,8 @@ TEST_F(RenameRunTest, UndoGivesBackEveryNameAKilledRunGave)
     window.answers = {Yes, Ok};
     UndoLastRename(state.RenameJournalPath, window);
     EXPECT_EQ(window.lastText, u"1 file(s) have their old names again."_s);
-    EXPECT_EQ(namesOnDisk(), (QStringList {u"50%\tmix\n.mp3"_s, u"X - Y.mp3"_s, u"c.mp3"_s, u"d.mp3"_s}));
-    for (const QString &name : namesOnDisk())
+    EXPECT_EQ(folder.fileNames(), (QStringList {u"50%\tmix\n.mp3"_s, u"X - Y.mp3"_s, u"c.mp3"_s, u"d.mp3"_s}));
+    for (const QString &name : folder.fileNames())
         EXPECT_TRUE(folder.read(name).startsWith(name.toUtf8() + ';')) << name.toStdString();
     EXPECT_FALSE(QFile::exists(state.RenameJournalPath));
     EXPECT_EQ(window.rescans, 2);

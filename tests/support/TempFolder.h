@@ -3,6 +3,7 @@
 #include "support/QtPrinting.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -20,6 +21,8 @@ public:
     // Creates or replaces the file name with bytes and returns its full path.
     QString write(const QString &name, const QByteArray &bytes) const;
     QByteArray read(const QString &name) const;
+    // The names of the files in the folder, sorted.
+    QStringList fileNames() const { return QDir(path()).entryList(QDir::Files, QDir::Name); }
     QString makeFifo(const QString &name) const;
     QString makeFolder(const QString &name) const;
     // A link name to a file whose end cannot be read, even by root; empty where the system
