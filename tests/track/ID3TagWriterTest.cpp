@@ -70,6 +70,23 @@ TEST(ID3TagWriter, ReplacesTheBlockTheFileEndsInOrAppends)
     }
 }
 
+// A write over another block keeps its ID3v1.1 track number only where it has one (a NUL, then
+// the number) and the new comment leaves the last two bytes blank.
+TEST(ID3TagWriter, TakesNoTrackNumberTheReplacedBlockLacksOrTheCommentNeedsTheRoomOf)
+{
+    const std::pair<QByteArray, QByteArray> cases[] = {
+        {withTrack(tagBlockBytes("Song", "", "", "", "", 0), 5), QByteArray(29, 'n')},
+        {withTrack(tagBlockBytes("Song", "", "", "", "", 0), 0), "Note"}, // a NUL pair: no track
+        {tagBlockBytes("Song", "", "", "", "Old comment 30 characters long", 0), "Note"},
+    };
+    for (const auto &[onDisk, comment] : cases) {
+        TempFolder folder;
+        EXPECT_TRUE(
+            WriteID3TagFields(folder.write(u"a.mp3"_s, onDisk), {}, {}, {}, QString::fromLatin1(comment), {}, 0));
+        EXPECT_EQ(folder.read(u"a.mp3"_s), tagBlockBytes("", "", "", "", comment, 0, ' ')) << comment.constData();
+    }
+}
+
 TEST(ID3TagWriter, RefusesWhatIsNotAnOrdinaryWritableFileAndLeavesItAlone)
 {
     TempFolder folder;
