@@ -1,6 +1,5 @@
 #include "support/TempFolder.h"
 
-#include <QDir>
 #include <QFile>
 
 #include <sys/stat.h>
@@ -54,9 +53,8 @@ QString TempFolder::linkToUnreadableFile(const QString &name) const
 {
     // sysfs files claim 4096 bytes but hold far fewer.
     const char *unreadable = "/sys/devices/system/cpu/online";
-    if (::symlink(unreadable, QFile::encodeName(path(name)).constData()) != 0 || !QFile::exists(path(name)))
-        return {};
-    return path(name);
+    const bool linked = ::symlink(unreadable, QFile::encodeName(path(name)).constData()) == 0;
+    return linked && QFile::exists(path(name)) ? path(name) : QString();
 }
 
 QByteArray tagBlockBytes(const QByteArray &title, const QByteArray &artist, const QByteArray &album,
