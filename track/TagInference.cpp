@@ -8,6 +8,25 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The number of pieces that splitting text at every separator gives, minus one; 0 for an
+// empty text.
+int CountSeparators(const QString &text, const QString &separator)
+{
+    int count = 0;
+    for (qsizetype at = text.indexOf(separator); at >= 0 && !separator.isEmpty();
+         at = text.indexOf(separator, at + separator.size()))
+        ++count;
+    return count;
+}
+
+// Turns the last "/" of path into " - ", trimming spaces on both sides:
+// "/MP3/Band/01 - Song.mp3" becomes "/MP3/Band - 01 - Song.mp3".
+QString FoldFolderIntoName(const QString &path)
+{
+    const qsizetype slash = path.lastIndexOf(u'/');
+    return trimSpaces(QStringView(path).left(slash)) + u" - "_s + trimSpaces(QStringView(path).mid(slash + 1));
+}
+
 // A track number or a year: plain digits with an optional sign and one decimal point,
 // spaces at the ends ignored.
 bool isNumeric(const QString &part)
@@ -80,21 +99,6 @@ bool hasTwoSlashes(const QString &path)
 }
 
 } // namespace
-
-int CountSeparators(const QString &text, const QString &separator)
-{
-    int count = 0;
-    for (qsizetype at = text.indexOf(separator); at >= 0 && !separator.isEmpty();
-         at = text.indexOf(separator, at + separator.size()))
-        ++count;
-    return count;
-}
-
-QString FoldFolderIntoName(const QString &path)
-{
-    const qsizetype slash = path.lastIndexOf(u'/');
-    return trimSpaces(QStringView(path).left(slash)) + u" - "_s + trimSpaces(QStringView(path).mid(slash + 1));
-}
 
 TagFields GuessTagsFromFileName(const QString &path)
 {
