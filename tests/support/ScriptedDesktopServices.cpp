@@ -1,24 +1,7 @@
 #include "support/ScriptedDesktopServices.h"
+#include "support/ScriptedQueue.h"
 
 #include <gtest/gtest.h>
-
-#include <string>
-
-namespace {
-
-// The next scripted answer, or otherwise with a failure when the script has none left.
-template <typename Scripted> Scripted takeNext(std::deque<Scripted> &queue, const std::string &what, Scripted otherwise)
-{
-    if (queue.empty()) {
-        ADD_FAILURE() << "unexpected " << what;
-        return otherwise;
-    }
-    Scripted next = std::move(queue.front());
-    queue.pop_front();
-    return next;
-}
-
-} // namespace
 
 ScriptedDesktopServices::~ScriptedDesktopServices()
 {

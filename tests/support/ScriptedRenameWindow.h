@@ -1,6 +1,7 @@
 #pragma once
 
 #include "naming/RenameRun.h"
+#include "support/ScriptedQueue.h"
 
 #include <gtest/gtest.h>
 
@@ -25,11 +26,7 @@ public:
     {
         titles.append(message.title);
         lastText = message.text;
-        EXPECT_FALSE(answers.empty()) << "unexpected box " << message.title.toStdString();
-        const MessageAnswer answer = answers.empty() ? MessageAnswer::No : answers.front();
-        if (!answers.empty())
-            answers.pop_front();
-        return answer;
+        return takeNext(answers, "box " + message.title.toStdString(), MessageAnswer::No);
     }
     void setBusy(bool) override { ++busyChanges; }
     bool IsForceTagEdit() override { return forceTagEdit; }
@@ -37,10 +34,8 @@ public:
     int filesKeepingNames() override { return 0; }
     void editTags() override
     {
-        ASSERT_FALSE(editorSteps.empty()) << "unexpected tag editor";
-        const auto step = std::move(editorSteps.front());
-        editorSteps.pop_front();
-        step();
+        if (const auto step = takeNext(editorSteps, "tag editor", {}))
+            step();
     }
     void ScanFilesFromFolder() override { ++rescans; }
     void endProgram() override { ended = true; }

@@ -6,8 +6,13 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
 // Where Qt keeps the program's settings within a scope's folder.
-const QString kFile = u"Kestova/Sorvane.conf"_s;
+const QString kFolder = u"Kestova"_s;
+const QString kFile = kFolder + u"/Sorvane.conf"_s;
+
+} // namespace
 
 SettingsStore::SettingsStore()
 {
@@ -17,7 +22,7 @@ SettingsStore::SettingsStore()
 void SettingsStore::writeFile(File file, const QByteArray &text) const
 {
     const TempFolder &folder = file == File::Machine ? m_machine : m_user;
-    folder.makeFolder(u"Kestova"_s);
+    folder.makeFolder(kFolder);
     folder.write(kFile, text);
 }
 
