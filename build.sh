@@ -7,8 +7,10 @@
 set -eu
 cd "$(dirname "$0")"
 
+# Everything the four commands use that a minimal Debian 12 system lacks: CPack reads the
+# binary's dependencies with file and dpkg-shlibdeps, and the package test runs lintian.
 packages="cmake make g++ clang libclang-rt-14-dev qt6-base-dev pkg-config libtag1-dev libgtest-dev python3-mutagen
-          desktop-file-utils appstream dpkg-dev
+          desktop-file-utils appstream dpkg-dev file lintian
           fusefat exfat-fuse dosfstools exfatprogs"
 
 install_missing_packages() {
@@ -26,17 +28,29 @@ install_missing_packages() {
         sudo="sudo"
     fi
     echo "Installing:$missing"
-    $sudo apt-get update -q
     # env carries the setting through sudo, which drops it from the environment.
     # shellcheck disable=SC2086
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing
+    if ! { $sudo apt-get update -q && $sudo env DEBIAN_FRONTEND=noninteractive \
+            apt-get install -y -q --no-install-recommends $missing; }; then
+        echo "$0: could not install the packages; as root, run: apt-get install$missing" >&2
+        exit 1
+    fi
 }
 
 # build FOLDER [CMAKE OPTIONS...]
+# A folder configured for another source or build path (the checkout was moved or renamed)
+# is configured afresh: CMake refuses its cache, and only the cache is given up.
 build() {
     folder=$1
     shift
-    cmake -S . -B "$folder" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    fresh=""
+    cache="$folder/CMakeCache.txt"
+    if [ -f "$cache" ] && ! { grep -qxF "CMAKE_HOME_DIRECTORY:INTERNAL=$(pwd -P)" "$cache" &&
+            grep -qxF "CMAKE_CACHEFILE_DIR:INTERNAL=$(pwd -P)/$folder" "$cache"; }; then
+        echo "$folder was configured in another place; configuring it afresh"
+        fresh="--fresh"
+    fi
+    cmake ${fresh:+"$fresh"} -S . -B "$folder" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     cmake --build "$folder" --parallel "$(nproc)"
 }
 
