@@ -31,7 +31,7 @@ TEST(FileList, ListsTheReadableMP3FilesOfTheFolderOrOfTheArguments)
     ASSERT_EQ(::close(::creat(latin1Name.constData(), 0644)), 0);
     home.makeFolder(u"x.mp3"_s);
     home.makeFifo(u"y.mp3"_s);
-    ::symlink("nowhere", QFile::encodeName(home.path(u"dangling.mp3"_s)).constData());
+    home.makeDanglingLink(u"dangling.mp3"_s);
 
     AppHarness app(home.path());
     EXPECT_EQ(

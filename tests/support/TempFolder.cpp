@@ -42,6 +42,13 @@ QString TempFolder::makeFifo(const QString &name) const
     return path(name);
 }
 
+QString TempFolder::makeDanglingLink(const QString &name) const
+{
+    if (::symlink("nowhere", QFile::encodeName(path(name)).constData()) != 0)
+        throw std::runtime_error("cannot create a symbolic link");
+    return path(name);
+}
+
 QString TempFolder::makeFolder(const QString &name) const
 {
     if (!QDir().mkpath(path(name)))

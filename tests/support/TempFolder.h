@@ -24,6 +24,8 @@ public:
     // The names of the files in the folder, sorted.
     QStringList fileNames() const { return QDir(path()).entryList(QDir::Files, QDir::Name); }
     QString makeFifo(const QString &name) const;
+    // A symbolic link to a file that does not exist.
+    QString makeDanglingLink(const QString &name) const;
     QString makeFolder(const QString &name) const;
     // A link name to a file whose end cannot be read, even by root; empty where the system
     // has none.
