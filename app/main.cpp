@@ -11,8 +11,11 @@ int main(int argc, char *argv[])
 {
     // Answered before Qt starts: no window opens, and no display is needed. Output that
     // cannot be written (a full disk, a closed pipe) fails the command.
-    if (const std::optional<QString> text = HelpOrVersionText(argc, argv))
-        return std::fputs(text->toLocal8Bit().constData(), stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
+    if (const std::optional<AnswerWithoutWindow> answer = AnswerCommandLine(argc, argv)) {
+        std::FILE *const stream = answer->exitStatus == 0 ? stdout : stderr;
+        const bool written = std::fputs(answer->text.toLocal8Bit().constData(), stream) >= 0 && std::fflush(stream) == 0;
+        return written ? answer->exitStatus : 1;
+    }
     // A file-size limit must make a tag write fail and be undone, not kill the program.
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication application(argc, argv);
