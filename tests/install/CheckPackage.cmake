@@ -1,10 +1,14 @@
 # Builds the Debian package into an empty folder and checks that it holds the program, its
-# menu entry, icon and AppStream data, that it depends on the Qt 6 libraries, and that the
-# desktop files inside it satisfy the tools desktops and software centres read them with.
+# menu entry, icon, AppStream data, manual page and documentation, that it depends on the
+# Qt 6 libraries, that the desktop files inside it satisfy the tools desktops and software
+# centres read them with, and that Debian's package checker finds nothing to report.
 find_program(DPKG_DEB dpkg-deb)
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
-if(NOT DPKG_DEB OR NOT DPKG_SHLIBDEPS)
-    message("SKIP: dpkg-deb and dpkg-shlibdeps (Debian packages dpkg and dpkg-dev) are needed to build and read a package")
+find_program(FILE_COMMAND file)
+find_program(LINTIAN lintian)
+if(NOT DPKG_DEB OR NOT DPKG_SHLIBDEPS OR NOT FILE_COMMAND OR NOT LINTIAN)
+    message("SKIP: dpkg-deb, dpkg-shlibdeps, file and lintian (Debian packages dpkg, dpkg-dev, file and lintian) "
+        "are needed to build and check a package")
     return()
 endif()
 
@@ -27,7 +31,10 @@ foreach(file IN ITEMS
         usr/bin/sorvane
         usr/share/applications/${id}.desktop
         usr/share/icons/hicolor/scalable/apps/${id}.svg
-        usr/share/metainfo/${id}.metainfo.xml)
+        usr/share/metainfo/${id}.metainfo.xml
+        usr/share/man/man1/sorvane.1.gz
+        usr/share/doc/sorvane/changelog.gz
+        usr/share/doc/sorvane/copyright)
     expect_in("${contents}" " \\./${file}\n")
 endforeach()
 execute_process(COMMAND ${DPKG_DEB} -I ${package} OUTPUT_VARIABLE control COMMAND_ERROR_IS_FATAL ANY)
@@ -36,7 +43,20 @@ foreach(field IN ITEMS "Package: sorvane" "Section: sound" "Depends: [^\n]*libqt
 endforeach()
 
 execute_process(COMMAND ${DPKG_DEB} -x ${package} ${WORK_DIR}/root COMMAND_ERROR_IS_FATAL ANY)
-execute_process(COMMAND ${DESKTOP_FILE_VALIDATE} ${WORK_DIR}/root/usr/share/applications/${id}.desktop
-    COMMAND_ERROR_IS_FATAL ANY)
+set(entry ${WORK_DIR}/root/usr/share/applications/${id}.desktop)
+execute_process(COMMAND ${DESKTOP_FILE_VALIDATE} ${entry} COMMAND_ERROR_IS_FATAL ANY)
+# /usr/bin is on every user's PATH.
+file(STRINGS ${entry} exec REGEX "^Exec=")
+if(NOT exec STREQUAL "Exec=sorvane %F")
+    message(FATAL_ERROR "the package's menu entry does not name the program on the PATH: ${exec}")
+endif()
 execute_process(COMMAND ${APPSTREAMCLI} validate --no-net ${WORK_DIR}/root/usr/share/metainfo/${id}.metainfo.xml
     OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
+
+# Every tag lintian knows, the pedantic and informational ones included, fails the package.
+execute_process(COMMAND ${LINTIAN} --display-info --display-experimental --pedantic
+        --fail-on error,warning,info,pedantic,experimental ${package}
+    OUTPUT_VARIABLE findings ERROR_VARIABLE findings RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "lintian has something to report on ${package}:\n${findings}")
+endif()
