@@ -1,16 +1,27 @@
-# Installs the build tree into an empty prefix and checks that the program, its menu entry,
-# icon and AppStream data land where desktops look for them.
+# Installs the build tree into an empty prefix outside the PATH, whose name needs quoting in
+# a menu entry, and checks that the program, its menu entry, icon, AppStream data and manual
+# page land where desktops look for them, and that the menu entry names the program by its
+# absolute path, quoted and escaped as desktops read it.
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
     OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
 
 set(id com.example.kestova.Sorvane)
+set(entry ${PREFIX}/${DATADIR}/applications/${id}.desktop)
 foreach(file IN ITEMS
         ${BINDIR}/sorvane
         ${DATADIR}/applications/${id}.desktop
         ${DATADIR}/icons/hicolor/scalable/apps/${id}.svg
-        ${DATADIR}/metainfo/${id}.metainfo.xml)
+        ${DATADIR}/metainfo/${id}.metainfo.xml
+        ${MANDIR}/man1/sorvane.1.gz)
     if(NOT EXISTS ${PREFIX}/${file})
         message(FATAL_ERROR "not installed: ${file}")
     endif()
 endforeach()
+
+file(STRINGS ${entry} exec REGEX "^Exec=")
+string(REPLACE [[$1%`]] [[\\$1%%\\`]] escaped "${PREFIX}")
+if(NOT exec STREQUAL "Exec=\"${escaped}/${BINDIR}/sorvane\" %F")
+    message(FATAL_ERROR "the menu entry does not name the installed program: ${exec}")
+endif()
+execute_process(COMMAND ${DESKTOP_FILE_VALIDATE} ${entry} COMMAND_ERROR_IS_FATAL ANY)
