@@ -1,6 +1,9 @@
 // Draws the main window listing a few sample files, and the tag editor on the first of
-// them, into PNGs for the README:
-//   QT_QPA_PLATFORM=offscreen build/tools/take_screenshot docs/screenshot.png docs/editor.png
+// them, into the two PNG files it is given (the README's are docs/screenshot.png and
+// docs/editor.png):
+//   QT_QPA_PLATFORM=offscreen build/tools/take_screenshot window.png editor.png
+// The samples lie in a folder "Music" made for the pictures in the system's temporary
+// folder, so that the window shows a path a reader takes in at a glance, /tmp/Music/.
 
 #include "app/frmMain.h"
 #include "app/frmSelectFiles.h"
@@ -13,6 +16,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -50,11 +54,15 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: take_screenshot window.png editor.png\n");
         return 2;
     }
-    QTemporaryDir home;
+    QTemporaryDir settings;
     // Settings of its own: a folder remembered by whoever runs the tool must not be drawn.
-    RedirectSettings(home.path(), home.path());
-    const QString music = home.path() + u"/Music/"_s;
-    QDir().mkpath(music);
+    RedirectSettings(settings.path(), settings.path());
+    const QString music = QDir::tempPath() + u"/Music/"_s;
+    if (!QDir().mkdir(music)) {
+        std::fprintf(stderr, "take_screenshot: cannot make %s (is it there already?)\n", qPrintable(music));
+        return 1;
+    }
+    const auto removeSamples = qScopeGuard([&music] { QDir(music).removeRecursively(); });
     const Sample samples[] = {
         {u"track01.mp3"_s, u"the wandering owls"_s, u"night train"_s, u"Lanterns"_s, u"1998"_s},
         {u"track02.mp3"_s, u"The Wandering Owls"_s, u"paper moon"_s, u"Lanterns"_s, u"1998"_s},
@@ -67,7 +75,7 @@ int main(int argc, char *argv[])
         if (!writeSample(music, sample))
             return 1;
     }
-    qputenv("HOME", QFile::encodeName(home.path() + u"/Music"_s));
+    qputenv("HOME", QFile::encodeName(music));
     frmMain startUp(std::make_unique<QtDesktopServices>(), {});
     startUp.Form_Load();
     QApplication::processEvents();
