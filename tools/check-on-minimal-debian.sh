@@ -82,9 +82,11 @@ for user in builder outsider; do
     git clone --quiet "$checkout" "$root/home/$user/sorvane"
     chroot "$root" chown -R "$user:$user" "/home/$user/sorvane"
 done
-echo "== as a user without sudo rights, who is refused:"
-if chroot "$root" su outsider -c 'cd ~/sorvane && ./build.sh test' </dev/null; then
-    echo "the user without sudo rights was not refused" >&2
+echo "== as a user without sudo rights, who is told what to install:"
+if chroot "$root" su outsider -c 'cd ~/sorvane && ./build.sh test' </dev/null >"$work/outsider.log" 2>&1 ||
+        ! grep "as root, run: apt-get install" "$work/outsider.log"; then
+    cat "$work/outsider.log"
+    echo "the user without sudo rights was not told what to install" >&2
     exit 1
 fi
 timed "as a sudo user: ./build.sh test" "$root" builder "cd ~/sorvane && ./build.sh test"
