@@ -2,8 +2,9 @@
 
 #include "platform/RegularFile.h"
 #include "track/GenreNames.h"
+#include "track/ID3v2FramesRead.h"
+#include "track/TagLibFrameHeader.h"
 
-#include <taglib/id3v2framefactory.h>
 #include <taglib/id3v2header.h>
 #include <taglib/id3v2tag.h>
 #include <taglib/tbytevectorstream.h>
@@ -25,20 +26,6 @@ public:
     TagLib::Tag *tag() const override { return nullptr; }
     TagLib::AudioProperties *audioProperties() const override { return nullptr; }
     bool save() override { return false; }
-};
-
-template <typename> struct ParameterOf;
-template <typename Result, typename Class, typename Parameter> struct ParameterOf<Result (Class::*)(Parameter) const>
-{
-    using Type = Parameter;
-};
-
-// TagLib lets a frame factory override updateFrame but keeps the type of its parameter, the
-// frame header, protected; the type is taken from the function instead.
-class FrameFactoryBase : public TagLib::ID3v2::FrameFactory
-{
-protected:
-    using FrameHeader = ParameterOf<decltype(&FrameFactoryBase::updateFrame)>::Type;
 };
 
 // TagLib inflates a compressed frame without bound: a few kilobytes of a tag can claim
@@ -107,7 +94,7 @@ std::optional<TagFields> ID3v2Tag::read(RegularFile &file)
         = TagLib::ID3v2::Header(TagLib::ByteVector(header.constData(), unsigned(header.size()))).completeTagSize();
     const QByteArray bytes = file.readAt(0, std::min({claimed, file.size(), MaxReadBytes}));
 
-    TagLib::ByteVectorStream stream(TagLib::ByteVector(bytes.constData(), unsigned(bytes.size())));
+    TagLib::ByteVectorStream stream(withOnlyTheFramesRead(TagLib::ByteVector(bytes.constData(), unsigned(bytes.size()))));
     TagBytesFile tagBytes(&stream);
     const NonInflatingFrameFactory frames;
     const TagLib::ID3v2::Tag tag(&tagBytes, 0, &frames);

@@ -61,6 +61,8 @@ TEST(MP3File, LoadReadsTheBlockTheID3v2TagOrTheNameOrKeepsWhatItHas)
     const auto nuls = [](int count) { return QString(count, QChar(u'\0')); };
     const auto latin1 = [](const QByteArray &text) { return QByteArray(1, '\0') + text; }; // a text frame's body
     const QByteArray compressed = frame("TIT2", qCompress(latin1(QByteArray(10000, 'A'))), 0x80);
+    const QByteArray crowded = frame("TIT2", latin1("First")) + frame("TXXX", latin1("a")).repeated(100'000)
+        + frame("TIT2", latin1("Second")) + frame("TPE1", latin1("Late"));
     const QString longTitle = u"A Title Longer Than Thirty Characters"_s;
     const QStringList kept = {u"Song"_s, u"Band"_s, {}, {}, {}, u"Rock"_s};
     const QStringList guessed = {u"Song"_s, u"Band"_s, {}, {}, {}, {}};
@@ -98,6 +100,9 @@ TEST(MP3File, LoadReadsTheBlockTheID3v2TagOrTheNameOrKeepsWhatItHas)
         {folder.write(u"Band - 5 - Song.mp3"_s,
              tagOf(3, compressed + frame("TPE1", latin1("Other")), 0x0fffffff) + audioBytes(400)),
             true, guessed, QStringList {{}, u"Other"_s, {}, {}, {}, {}}},
+        // The first frame of a kind counts, also past a hundred thousand frames of others.
+        {folder.write(u"Band - 6 - Song.mp3"_s, tagOf(4, crowded, int(crowded.size())) + audioBytes(400)), true,
+            guessed, QStringList {u"First"_s, u"Late"_s, {}, {}, {}, {}}},
     };
     for (const auto &c : cases) {
         if (!c.path)
