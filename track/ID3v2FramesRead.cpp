@@ -52,6 +52,7 @@ TagLib::ByteVector withOnlyTheFramesRead(const TagLib::ByteVector &tag)
 
     TagLib::ByteVector kept;
     std::vector<TagLib::ByteVector> keptIDs;
+    bool droppedAny = false;
     const unsigned frameHeaderSize = TagLib::ID3v2::Frame::headerSize(version);
     while (end > frameHeaderSize && position < end - frameHeaderSize && frames.at(position) != 0) {
         const TagLib::ByteVector rest = frames.mid(position);
@@ -65,8 +66,13 @@ TagLib::ByteVector withOnlyTheFramesRead(const TagLib::ByteVector &tag)
         if (isFrameRead(std::string_view(id.data(), id.size())) && std::ranges::find(keptIDs, id) == keptIDs.end()) {
             kept.append(rest.mid(0, frameHeaderSize + frame.frameSize()));
             keptIDs.push_back(id);
+        } else {
+            droppedAny = true;
         }
         position += frameHeaderSize + frame.frameSize();
     }
+    // Most tags hold only frames that are read: those go on as they are, padding and all.
+    if (!droppedAny && flags == tag.at(5))
+        return tag;
     return tag.mid(0, 5) + TagLib::ByteVector(1, flags) + TagLib::ID3v2::SynchData::fromUInt(kept.size()) + kept;
 }
