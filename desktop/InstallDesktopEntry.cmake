@@ -5,15 +5,15 @@
 # program's path below the prefix) and SORVANE_DESTINATION (the entry's folder below it).
 set(program "${CMAKE_INSTALL_PREFIX}/${SORVANE_PROGRAM}")
 file(READ "${SORVANE_DESKTOP_ENTRY}" entry)
-if(NOT program MATCHES "^/usr(/local)?/bin/sorvane$")
-    if(program MATCHES "[\r\n]")
-        message(FATAL_ERROR "a menu entry cannot name a program whose path holds a line break: ${program}")
-    endif()
+if(program MATCHES "[%\r\n]")
+    # GLib looks for the program before it expands "%%", and a line break ends the entry.
+    message(WARNING "the menu entry names the program only as \"sorvane\": its path holds a % or a line break, "
+        "which a menu entry cannot name it by: ${program}")
+elseif(NOT program MATCHES "^/usr(/local)?/bin/sorvane$")
     # Quoted as the desktop entry format asks, then escaped as its strings are: a backslash
-    # before each of " ` $ \, every backslash doubled, every % doubled.
+    # before each of " ` $ \, then every backslash doubled.
     string(REGEX REPLACE "([\"`$\\])" "\\\\\\1" quoted "${program}")
     string(REPLACE "\\" "\\\\" quoted "${quoted}")
-    string(REPLACE "%" "%%" quoted "${quoted}")
     string(REPLACE "\nExec=sorvane " "\nExec=\"${quoted}\" " entry "${entry}")
 endif()
 
