@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <dirent.h>
+#include <functional>
+
 struct FolderListing
 {
     // The bare names of the MP3 files: regular files (symbolic links followed) whose names
@@ -17,3 +20,13 @@ struct FolderListing
 FolderListing listFolder(const QString &directory);
 // Only FolderListing::allNames.
 QStringList listEntryNames(const QString &directory);
+
+// Sees a directory entry: its name and its d_type.
+using EntryVisitor = std::function<void(const QString &name, unsigned char type)>;
+// The listing of a directory already open. alsoVisit, when given, sees every entry in the
+// same reading, for what the caller gathers besides.
+FolderListing listOpenFolder(DIR *directory, const EntryVisitor &alsoVisit = {});
+
+// names in the order listings give them: case-insensitive, folded to upper case, which puts
+// "[" and "_" after the letters.
+QStringList inListingOrder(QStringList names);
