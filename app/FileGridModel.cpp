@@ -40,15 +40,16 @@ WarningText textOf(RenameWarning warning)
 
 } // namespace
 
-FileGridModel::FileGridModel(QObject *parent)
+FileGridModel::FileGridModel(const FileList &files, QObject *parent)
     : QAbstractTableModel(parent)
+    , m_files(files)
     , m_warningIcon(QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning))
     , m_needsTagsIcon(QApplication::style()->standardIcon(QStyle::SP_MessageBoxInformation))
 { }
 
 int FileGridModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    return parent.isValid() ? 0 : m_rows;
 }
 
 int FileGridModel::columnCount(const QModelIndex &parent) const
@@ -56,14 +57,21 @@ int FileGridModel::columnCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : 2;
 }
 
+size_t FileGridModel::listIndex(int row) const
+{
+    return size_t(m_bottomUp ? m_rows - 1 - row : row);
+}
+
 QVariant FileGridModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid())
         return {};
-    const Row &row = m_rows[size_t(index.row())];
-    if (role == Qt::DisplayRole)
-        return index.column() == CurrentName ? row.currentName : row.newName;
-    return index.column() == NewName ? warningData(row.warning, role) : QVariant();
+    const size_t i = listIndex(index.row());
+    if (role == Qt::DisplayRole) {
+        const ListedFile &file = m_files.files()[i];
+        return index.column() == CurrentName ? file.shownName().toString() : file.newName;
+    }
+    return index.column() == NewName ? warningData(m_warnings[i], role) : QVariant();
 }
 
 QVariant FileGridModel::warningData(RenameWarning warning, int role) const
@@ -92,59 +100,29 @@ QVariant FileGridModel::headerData(int section, Qt::Orientation orientation, int
     return section == CurrentName ? u"Current Filename"_s : u"New Filename"_s;
 }
 
-void FileGridModel::setRows(std::vector<Row> rows)
+void FileGridModel::clear()
 {
     beginResetModel();
-    m_rows = std::move(rows);
+    m_rows = 0;
+    m_warnings.clear();
     endResetModel();
 }
 
-void FileGridModel::insertFile(int row, const QString &currentName)
+void FileGridModel::showListed()
 {
-    beginInsertRows({}, row, row);
-    m_rows.insert(m_rows.begin() + row, {currentName, QString()});
-    endInsertRows();
-}
-
-void FileGridModel::setNewName(int row, const QString &newName, bool needsTags)
-{
-    Row &changed = m_rows[size_t(row)];
-    changed.newName = newName;
-    changed.needsTags = needsTags;
-    Q_EMIT dataChanged(index(row, NewName), index(row, NewName));
-}
-
-std::vector<ListedRename> FileGridModel::listedRenames() const
-{
-    std::vector<ListedRename> renames;
-    renames.reserve(m_rows.size());
-    for (const Row &row : m_rows)
-        renames.push_back({row.currentName, row.newName, row.needsTags});
-    return renames;
-}
-
-void FileGridModel::setWarnings(const std::vector<RenameWarning> &warnings)
-{
-    for (size_t row = 0; row < m_rows.size() && row < warnings.size(); ++row)
-        m_rows[row].warning = warnings[row];
-    if (!m_rows.empty())
-        Q_EMIT dataChanged(index(0, NewName), index(rowCount() - 1, NewName));
+    beginResetModel();
+    m_warnings = m_files.renameWarnings();
+    m_rows = int(m_files.files().size());
+    m_bottomUp = m_files.isShownBottomUp();
+    endResetModel();
 }
 
 int FileGridModel::filesKeepingNames() const
 {
-    return int(std::ranges::count_if(m_rows, [](const Row &row) { return keepsNameInUse(row.warning); }));
+    return int(std::ranges::count_if(m_warnings, keepsNameInUse));
 }
 
-void FileGridModel::clearCells()
+const ListedFile *FileGridModel::fileAt(int row) const
 {
-    for (Row &row : m_rows)
-        row = {};
-    if (!m_rows.empty())
-        Q_EMIT dataChanged(index(0, CurrentName), index(rowCount() - 1, NewName));
-}
-
-QString FileGridModel::currentName(int row) const
-{
-    return row >= 0 && row < rowCount() ? m_rows[size_t(row)].currentName : QString();
+    return row >= 0 && row < m_rows ? &m_files.files()[listIndex(row)] : nullptr;
 }

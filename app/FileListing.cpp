@@ -3,18 +3,14 @@
 #include "app/frmSelectFiles.h"
 
 #include "app/FileGridModel.h"
+#include "app/InterruptibleWork.h"
 #include "naming/NamingConventions.h"
-#include "naming/NewFileNameBuilder.h"
 #include "naming/ProgramState.h"
-#include "platform/DirectoryListing.h"
-#include "track/TagTailPrefetch.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
-
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -32,99 +28,51 @@ void frmSelectFiles::SetScanDirectory(const QString &path)
 
 void frmSelectFiles::ScanFilesFromFolder()
 {
-    m_state.FileCount = 0;
     showCurrentDirectory();
-    const FolderListing listing = listFolder(m_state.CurrentDirectory);
-    const QStringList &found = listing.mp3Files;
-    // Past the bound nothing is listed, and a rename run then renames nothing.
-    const bool tooMany = found.size() > ProgramState::MaxListedFiles;
-    const QStringList names = tooMany ? QStringList() : found;
-    QStringList paths;
-    paths.reserve(names.size());
-    for (const QString &name : names)
-        paths.append(m_state.pathInCurrentDirectory(name));
-    // The tags are read on other threads from here on, also while the status is drawn.
-    TagTailPrefetch prefetch(m_tagReaders, std::move(paths));
-
-    setBusy(true);
-    SetStatusText(1, u"Retrieving list of files, please wait..."_s);
-    // Draw the text and the pointer; no user input, so no second listing starts under this one.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-
-    // The rows reach the grid together: one update of the view instead of one per file.
-    std::vector<FileGridModel::Row> rows;
-    m_state.FileNames.clear();
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        if (!ComputeNewFileName(names[i], prefetch.take(i)))
-            continue; // unreadable or gone: not listed, and not renamed either
-        rows.push_back({names[i], m_state.CurrentFile.NewFileName(), m_state.CurrentFile.IsMissingTags()});
-        m_state.FileNames.append(names[i]);
-    }
-    m_state.FileCount = int(m_state.FileNames.size());
-    m_fileRows->setRows(std::move(rows));
-    showRenameWarnings(listing.allNames);
-    // A listing leaves no file in hand.
-    m_state.CurrentFile.setFileName(QString());
-    setBusy(false);
-    if (tooMany)
-        SetStatusText(1, u"More than 1000 MP3 files in this directory; none listed."_s);
-    else
-        showFilesListed();
+    listFiles(
+        [this](WorkProgress &progress) { return m_state.ListedFiles.listFolder(m_state.CurrentDirectory, progress); });
 }
 
-bool frmSelectFiles::ScanFilesFromArgs(const QString &name)
+void frmSelectFiles::ScanFilesFromArgs(const QStringList &paths)
 {
-    const bool listed = !name.isEmpty() && ComputeNewFileName(name);
-    if (listed) {
-        ++m_state.FileCount;
-        AddFileRow(0, name);
-        ShowNewFileName(0);
-    }
-    return listed;
-}
-
-void frmSelectFiles::clearFileList()
-{
-    m_state.FileCount = 0;
-    m_fileRows->setRows({});
     showCurrentDirectory();
-}
-
-void frmSelectFiles::rebuildFromArguments()
-{
-    clearFileList();
-    // A file that cannot be read is not listed, and so not renamed either.
-    for (QString &name : m_state.ArgumentFiles) {
-        if (!ScanFilesFromArgs(name))
-            name.clear();
-    }
-    showRenameWarnings(listEntryNames(m_state.CurrentDirectory));
-}
-
-void frmSelectFiles::showRenameWarnings(const QStringList &namesInFolder)
-{
-    // The run takes the command-line files in their order, which the grid shows bottom up.
-    const bool bottomUp = m_state.isArgumentMode();
-    std::vector<ListedRename> files = m_fileRows->listedRenames();
-    if (bottomUp)
-        std::ranges::reverse(files);
-    std::vector<RenameWarning> warnings = previewRenames(files, namesInFolder);
-    if (bottomUp)
-        std::ranges::reverse(warnings);
-    m_fileRows->setWarnings(warnings);
+    listFiles([&](WorkProgress &progress) { return m_state.ListedFiles.listFiles(paths, progress); });
 }
 
 void frmSelectFiles::RebuildFileList()
 {
-    if (m_state.isArgumentMode())
-        rebuildFromArguments();
+    listFiles([this](WorkProgress &progress) { return m_state.ListedFiles.listAgain(progress); });
+}
+
+void frmSelectFiles::listFiles(const std::function<ListingResult(WorkProgress &)> &listing)
+{
+    // The grid shows nothing while the list changes under it.
+    m_fileRows->clear();
+    setBusy(true);
+    ListingResult result;
+    {
+        InterruptibleWork work(*this, [this](const QString &text) { SetStatusText(1, text); });
+        SetStatusText(1, u"Retrieving list of files, please wait..."_s);
+        // Draw the text and the pointer; no user input, so no second listing starts under this one.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        result = listing(work);
+    }
+    m_fileRows->showListed();
+    // A listing leaves no file in hand.
+    m_state.CurrentFile.setFileName(QString());
+    setBusy(false);
+    if (result.stopped)
+        SetStatusText(1,
+            u"Listing stopped: %L1 of %L2 files listed."_s.arg(m_state.ListedFiles.files().size()).arg(result.found));
     else
-        ScanFilesFromFolder();
+        showFilesListed();
 }
 
 void frmSelectFiles::cboNameChoices_Click()
 {
-    RebuildFileList();
+    m_state.ListedFiles.setNaming(conventionIndex(), m_state.IllegalChars);
+    m_fileRows->showListed();
+    showFilesListed();
 }
 
 void frmSelectFiles::ReadyToGo()
@@ -137,30 +85,13 @@ void frmSelectFiles::ReadyToGo()
     cboNameChoices_Click();
 }
 
-bool frmSelectFiles::ComputeNewFileName(const QString &name, const std::optional<PrefetchedTail> &prefetched)
-{
-    if (!m_state.CurrentFile.setFileName(m_state.pathInCurrentDirectory(name), prefetched))
-        return false;
-    // Each name is built from an unmarked start, as a rename run builds it: the grid shows
-    // the name the file will get, whatever the file listed before it lacked.
-    m_state.CurrentFile.setIsMissingTags(false);
-    m_state.CurrentFile.setNewFileName(BuildNewFileName(m_state.CurrentFile, conventionIndex(), m_state.IllegalChars));
-    return true;
-}
-
-void frmSelectFiles::AddFileRow(int row, const QString &name)
-{
-    m_fileRows->insertFile(row, name);
-}
-
-void frmSelectFiles::ShowNewFileName(int row)
-{
-    m_fileRows->setNewName(row, m_state.CurrentFile.NewFileName(), m_state.CurrentFile.IsMissingTags());
-}
-
 void frmSelectFiles::showFilesListed()
 {
-    SetStatusText(1, QString::number(m_state.FileCount) + u" files listed."_s);
+    const FileList &listed = m_state.ListedFiles;
+    const int folders = listed.folderCount();
+    const QString count = QString::number(listed.files().size());
+    SetStatusText(
+        1, folders > 1 ? u"%1 files listed in %2 folders."_s.arg(count).arg(folders) : count + u" files listed."_s);
 }
 
 QString frmSelectFiles::directoryCaption() const

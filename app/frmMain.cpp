@@ -62,10 +62,8 @@ void frmMain::Form_Load()
     if (!m_state.isArgumentMode())
         LoadSettings(m_state);
     LoadScreen();
-    // Choosing the first convention lists the files, those of the command line included.
+    // Choosing the first convention builds the proposed names; the files are read once.
     m_frmSelectFiles->ReadyToGo();
-    if (m_state.isArgumentMode())
-        m_frmSelectFiles->showFilesListed();
     for (int position = 1; position <= ProgramState::AddonCount; ++position)
         SetPopupMenuLabels(position);
     m_frmSelectFiles->show();
@@ -78,18 +76,20 @@ void frmMain::LoadScreen()
         takeArgumentFiles();
 }
 
-// Every argument names one file; all of them are taken to lie in the first one's folder.
-// They are read once, by the listing that follows, not here as well: that listing would
-// replace this one before anyone saw it.
+// Every argument names one file, which is listed and renamed in its own folder; the first
+// one's folder is the current directory. An argument that names no ordinary file is left out.
 void frmMain::takeArgumentFiles()
 {
-    m_state.ArgumentFiles = m_arguments;
     m_state.CurrentDirectory = withTrailingSlash(ExpandLongPath(QFileInfo(m_arguments.first()).path()));
     // Remembered, so that the next start without arguments lists this folder.
     m_state.StartInDirectory = m_state.CurrentDirectory;
     WriteSetting(u"StartIn"_s, m_state.StartInDirectory);
-    for (QString &entry : m_state.ArgumentFiles)
-        entry = normalFileName(entry);
+    QStringList paths;
+    for (const QString &argument : m_arguments) {
+        if (!normalFileName(argument).isEmpty())
+            paths.append(ExpandLongPath(argument));
+    }
+    m_frmSelectFiles->ScanFilesFromArgs(paths);
 }
 
 void frmMain::SetPopupMenuLabels(int piAddonNum)

@@ -1,6 +1,7 @@
 #include "app/frmSelectFiles.h"
 
 #include "app/FileGridModel.h"
+#include "app/InterruptibleWork.h"
 #include "app/NamedActions.h"
 #include "app/ProductInfo.h"
 #include "app/TrackSummary.h"
@@ -11,7 +12,6 @@
 #include "platform/DesktopServices.h"
 #include "platform/ShellActions.h"
 #include "settings/Registry.h"
-#include "track/TagTailPrefetch.h"
 #include "widgets/Twips.h"
 #include "widgets/WidgetLook.h"
 
@@ -39,6 +39,18 @@ namespace {
 
 // "true" or "false": whether files without an ID3v1 block have their ID3v2 tag read.
 const QString ReadID3v2Setting = u"ReadID3v2"_s;
+// "true" or "false": whether a folder is listed with the folders below it.
+const QString IncludeSubfoldersSetting = u"IncludeSubfolders"_s;
+
+bool readSwitch(const QString &setting)
+{
+    return ReadRegistryString(ProgramKey, setting, QString()) == u"true"_s;
+}
+
+void writeSwitch(const QString &setting, bool on)
+{
+    WriteSetting(setting, on ? u"true"_s : u"false"_s);
+}
 
 template <typename Widget> Widget *createNamed(QWidget *parent, const QString &name, const QRect &geometry)
 {
@@ -73,10 +85,9 @@ QPushButton *createButton(
 frmSelectFiles::frmSelectFiles(ProgramState &state, DesktopServices &services)
     : m_state(state)
     , m_services(services)
-    , m_fileRows(new FileGridModel(this))
+    , m_fileRows(new FileGridModel(state.ListedFiles, this))
 {
     setObjectName(u"frmSelectFiles"_s);
-    m_tagReaders.setMaxThreadCount(TagTailPrefetch::ReadsInFlight);
     createControls();
     createMenus();
     createStatusBar();
@@ -181,6 +192,11 @@ void frmSelectFiles::createMenus()
     mnuitmToolsReadID3v2 = addNamedAction(*mnuTools, u"mnuitmToolsReadID3v2"_s, u"Read &ID3v2 Tags"_s);
     mnuitmToolsReadID3v2->setCheckable(true);
     connect(mnuitmToolsReadID3v2, &QAction::triggered, this, &frmSelectFiles::mnuitmToolsReadID3v2_Click);
+    mnuitmToolsIncludeSubfolders
+        = addNamedAction(*mnuTools, u"mnuitmToolsIncludeSubfolders"_s, u"Include &Subfolders"_s);
+    mnuitmToolsIncludeSubfolders->setCheckable(true);
+    connect(
+        mnuitmToolsIncludeSubfolders, &QAction::triggered, this, &frmSelectFiles::mnuitmToolsIncludeSubfolders_Click);
 
     QMenu *mnuHelp = menuBar()->addMenu(u"&Help"_s);
     mnuHelp->setObjectName(u"mnuHelp"_s);
@@ -214,10 +230,13 @@ void frmSelectFiles::Form_Load()
     setMinimumSize(smallest);
     resize(smallest);
     updateUndoAvailability();
-    // Before the first listing, which reads the tags this way.
-    const bool readsID3v2 = ReadRegistryString(ProgramKey, ReadID3v2Setting, QString()) == u"true"_s;
+    // Before the first listing, which lists this way.
+    const bool readsID3v2 = readSwitch(ReadID3v2Setting);
     mnuitmToolsReadID3v2->setChecked(readsID3v2);
-    m_state.CurrentFile.setReadsID3v2(readsID3v2);
+    m_state.ListedFiles.setReadsID3v2(readsID3v2);
+    const bool includesSubfolders = readSwitch(IncludeSubfoldersSetting);
+    mnuitmToolsIncludeSubfolders->setChecked(includesSubfolders);
+    m_state.ListedFiles.setIncludesSubfolders(includesSubfolders);
     InitializeGrid();
     FileGrid->setColumnWidth(0, twips(4750));
     FileGrid->setColumnWidth(1, twips(4750));
@@ -225,8 +244,8 @@ void frmSelectFiles::Form_Load()
 
 void frmSelectFiles::InitializeGrid()
 {
-    m_state.FileCount = 0;
-    m_fileRows->clearCells();
+    m_state.ListedFiles.clear();
+    m_fileRows->clear();
     SetScanDirectory(m_state.CurrentDirectory);
 }
 
@@ -250,10 +269,10 @@ void frmSelectFiles::Form_Resize()
 
 bool frmSelectFiles::loadCurrentRow()
 {
-    const QString name = m_fileRows->currentName(FileGrid->currentIndex().row());
-    if (name.isEmpty())
+    const ListedFile *file = m_fileRows->fileAt(FileGrid->currentIndex().row());
+    if (!file)
         return false;
-    m_state.CurrentFile.setFileName(m_state.pathInCurrentDirectory(name));
+    m_state.ListedFiles.load(m_state.CurrentFile, file->path);
     return true;
 }
 
@@ -391,7 +410,8 @@ void frmSelectFiles::mnuitmToolsRename_Click()
 
 void frmSelectFiles::RenameAllFiles()
 {
-    RenameRun(m_state, *this).RenameAllFiles();
+    InterruptibleWork work(*this, [this](const QString &text) { SetStatusText(1, text); });
+    RenameRun(m_state, *this).RenameAllFiles(work);
     updateUndoAvailability();
 }
 
@@ -456,8 +476,15 @@ void frmSelectFiles::mnuitmToolsRefresh_Click()
 
 void frmSelectFiles::mnuitmToolsReadID3v2_Click(bool checked)
 {
-    WriteSetting(ReadID3v2Setting, checked ? u"true"_s : u"false"_s);
-    m_state.CurrentFile.setReadsID3v2(checked);
+    writeSwitch(ReadID3v2Setting, checked);
+    m_state.ListedFiles.setReadsID3v2(checked);
+    RebuildFileList();
+}
+
+void frmSelectFiles::mnuitmToolsIncludeSubfolders_Click(bool checked)
+{
+    writeSwitch(IncludeSubfoldersSetting, checked);
+    m_state.ListedFiles.setIncludesSubfolders(checked);
     RebuildFileList();
 }
 

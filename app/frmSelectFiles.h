@@ -1,13 +1,12 @@
 #pragma once
 
+#include "naming/FileList.h"
 #include "naming/RenameRun.h"
-#include "track/ID3TagTail.h"
 
 #include <QMainWindow>
-#include <QThreadPool>
 
+#include <functional>
 #include <memory>
-#include <optional>
 
 class DesktopServices;
 class FileGridModel;
@@ -34,19 +33,23 @@ public:
     // Caption, size and the grid's first initialisation, which lists the folder in folder mode.
     void Form_Load();
     void InitializeGrid();
-    // Fills the convention list and selects the first convention, which lists the files again.
+    // Fills the convention list and selects the first convention, under which the proposed
+    // names are built.
     void ReadyToGo();
     // panel counts from 1.
     void SetStatusText(int panel, const QString &text);
-    // "N files listed." for the files in the list.
+    // "N files listed." for the files in the list, with the number of their folders when
+    // there are several.
     void showFilesListed();
 
     // Makes path (or the remembered folder, or the home folder) the current directory and,
     // in folder mode, lists it.
     void SetScanDirectory(const QString &path);
+    // Lists the current directory, and with "Include Subfolders" the folders below it.
     void ScanFilesFromFolder() override;
-    // Lists the files again, as a change of convention does: the command-line files in
-    // argument mode, the current directory otherwise.
+    // Lists the files at paths (absolute), each in its own folder, shown bottom up.
+    void ScanFilesFromArgs(const QStringList &paths);
+    // Lists again what is listed, reading every file anew.
     void RebuildFileList();
     // The folder the directory label shows.
     QString directoryCaption() const;
@@ -66,6 +69,7 @@ public Q_SLOTS:
     void mnuitmFileExit_Click();
     void mnuitmToolsRefresh_Click();
     void mnuitmToolsReadID3v2_Click(bool checked);
+    void mnuitmToolsIncludeSubfolders_Click(bool checked);
     void mnuitmHelpAbout_Click();
     void mnuitmAboutSuggest_Click();
     void mnuitmHelpHomePage_Click();
@@ -90,22 +94,9 @@ private:
     // Loads the current row's file into the track record; false on a grid without file rows.
     bool loadCurrentRow();
 
-    // Listing one file: its proposed name is built before its row is added, so that a file
-    // that cannot be read adds no row. The file's tail comes from prefetched while the file
-    // is still the one it was read from.
-    bool ComputeNewFileName(const QString &name, const std::optional<PrefetchedTail> &prefetched = std::nullopt);
-    void AddFileRow(int row, const QString &name);
-    void ShowNewFileName(int row);
-    // Argument mode: adds the file name (a bare name in the current directory) as the top row
-    // when it loads. False when it was not listed.
-    bool ScanFilesFromArgs(const QString &name);
-    // Empties the grid and the count, and shows the current directory, before the argument
-    // files are listed (again).
-    void clearFileList();
-    void rebuildFromArguments();
-    // Marks each row whose proposed name may not be the one the rename run gives;
-    // namesInFolder holds every entry of the current directory.
-    void showRenameWarnings(const QStringList &namesInFolder);
+    // Runs a listing with the busy pointer, its progress and Esc to stop it, then shows the
+    // rows and what was listed.
+    void listFiles(const std::function<ListingResult(WorkProgress &)> &listing);
     void RenameAllFiles();
     // "Undo Last Rename" is offered while a journal of a rename run exists.
     void updateUndoAvailability();
@@ -141,7 +132,6 @@ private:
     QLabel *statusPanel2 = nullptr;
     QAction *mnuitmToolsUndo = nullptr;
     QAction *mnuitmToolsReadID3v2 = nullptr;
+    QAction *mnuitmToolsIncludeSubfolders = nullptr;
     std::unique_ptr<frmEditID3Tags> m_tagEditor;
-    // Reads the listed files' tags ahead of the listing; its threads touch nothing else.
-    QThreadPool m_tagReaders;
 };

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "naming/FileList.h"
 #include "naming/FileNameCleaning.h"
 #include "platform/FileLookup.h"
 #include "track/MP3File.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <array>
 
@@ -13,24 +13,18 @@
 // record: every routine that works on a file loads it into CurrentFile first.
 struct ProgramState
 {
-    // At most this many files are listed from one folder.
-    static constexpr int MaxListedFiles = 1000;
     // Add-on links are numbered 1 to 10.
     static constexpr int AddonCount = 10;
 
     MP3File CurrentFile;
+    // The files the main window lists, which a rename run renames.
+    FileList ListedFiles;
     // The arguments joined by spaces; empty means folder mode for the whole run.
     QString CommandLine;
-    // One entry per argument: the bare name of the file it named, empty where it named none.
-    QStringList ArgumentFiles;
-    // The listed folder, normally ending in "/".
+    // The folder the listing starts from, normally ending in "/".
     QString CurrentDirectory;
     // The remembered folder to list at start-up.
     QString StartInDirectory;
-    // The number of files in the list.
-    int FileCount = 0;
-    // The names the last folder listing listed, in listing order.
-    QStringList FileNames;
     // Whether the file in hand goes through the tag editor before it is renamed.
     bool ForceTagEdit = false;
     IllegalCharList IllegalChars;
@@ -41,5 +35,4 @@ struct ProgramState
     std::array<QString, AddonCount> AddonURLs;
 
     bool isArgumentMode() const { return !CommandLine.isEmpty(); }
-    QString pathInCurrentDirectory(const QString &name) const { return withTrailingSlash(CurrentDirectory) + name; }
 };

@@ -30,9 +30,11 @@ const Message kMissingTags {u"ID3 Tags Required"_s,
     "in now?\n\nThe file(s) will only be renamed once it has all required tags."_s,
     MessageButtons::YesNo, MessageIcon::Question};
 
-Message completion(int failures, bool undoable)
+// filesInRun: the number of files the run was to walk, when the person stopped it.
+Message completion(int failures, bool undoable, qsizetype renamed, std::optional<qsizetype> filesInRun)
 {
-    QString text = u"Files have been renamed as listed in the list displayed on the screen.\n"_s;
+    QString text = filesInRun ? u"The run was stopped: %L1 of %L2 files were renamed.\n"_s.arg(renamed).arg(*filesInRun)
+                              : u"Files have been renamed as listed in the list displayed on the screen.\n"_s;
     if (failures > 0)
         text += QString::number(failures) + u" file(s) could not be renamed.\n"_s;
     if (!undoable)
@@ -49,46 +51,44 @@ RenameRun::RenameRun(ProgramState &state, RenameWindow &window)
     , m_journal(state.RenameJournalPath)
 { }
 
-QStringList RenameRun::fileList() const
-{
-    // Empty entries are arguments that named no file.
-    QStringList files = m_state.isArgumentMode() ? m_state.ArgumentFiles : m_state.FileNames;
-    files.removeAll(QString());
-    return files;
-}
-
-void RenameRun::RenameAllFiles()
+void RenameRun::RenameAllFiles(WorkProgress &progress)
 {
     if (m_window.showMessage(confirmation(m_window.filesKeepingNames())) != MessageAnswer::Yes)
         return;
-    // A copy: saving a tag in the editor lists the files again under the walk.
-    const QStringList files = fileList();
+    // Paths, not the entries: saving a tag in the editor lists the files again under the walk.
+    QStringList files;
+    files.reserve(qsizetype(m_state.ListedFiles.files().size()));
+    for (const ListedFile &file : m_state.ListedFiles.files())
+        files.append(file.path);
     if (files.isEmpty()) {
         m_window.showMessage(kEmptyList);
         m_window.endProgram();
         return;
     }
     m_window.setBusy(true);
-    const bool walked = renameEach(files);
+    const bool walked = renameEach(files, progress);
     const bool undoable = m_journal.finish();
     m_window.setBusy(false);
     if (walked)
         finish(undoable);
 }
 
-bool RenameRun::renameEach(const QStringList &files)
+bool RenameRun::renameEach(const QStringList &paths, WorkProgress &progress)
 {
-    for (const QString &name : files) {
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        if (!progress.carryOn(WorkProgress::Work::Renaming, i, paths.size())) {
+            m_stoppedIn = paths.size();
+            break;
+        }
+        const QString &path = paths[i];
         m_state.CurrentFile.setIsMissingTags(false);
-        m_state.CurrentDirectory = withTrailingSlash(m_state.CurrentDirectory);
-        if (!name.toUpper().contains(u".MP3"_s)) {
+        if (!fileNameOf(path).toUpper().contains(u".MP3"_s)) {
             m_window.showMessage(kNotAnMP3File);
             return false;
         }
         m_state.ForceTagEdit = m_window.IsForceTagEdit();
-        const QString path = m_state.pathInCurrentDirectory(name);
         // Gone or unreadable since it was listed: it cannot be renamed.
-        if (!IsMP3File(path) || !m_state.CurrentFile.setFileName(path)) {
+        if (!IsMP3File(path) || !m_state.ListedFiles.load(m_state.CurrentFile, path)) {
             ++m_failures;
             continue;
         }
@@ -110,11 +110,17 @@ void RenameRun::RenameCurrentFile()
         EditTagsThenRename();
         return;
     }
-    const QString newPath = m_state.pathInCurrentDirectory(file.NewFileName());
-    if (!renameWithoutReplacing(file.FileName(), newPath).renamed)
+    // Each file is renamed within the folder it lies in.
+    const QString folder = file.FileName().first(file.FileName().lastIndexOf(u'/') + 1);
+    const QString newPath = folder + file.NewFileName();
+    if (!renameWithoutReplacing(file.FileName(), newPath).renamed) {
         ++m_failures;
-    else if (newPath != file.FileName())
-        m_journal.record({m_state.CurrentDirectory, fileNameOf(file.FileName()), file.NewFileName()});
+        return;
+    }
+    if (newPath == file.FileName())
+        return;
+    ++m_renamed;
+    m_journal.record({folder, fileNameOf(file.FileName()), file.NewFileName()});
 }
 
 // One pass through the editor, then the file is named after its tag as it now stands.
@@ -124,7 +130,7 @@ void RenameRun::EditTagsThenRename()
     const QString path = m_state.CurrentFile.FileName();
     m_window.editTags();
     // Saving lists the files again, which loads others: take this one back.
-    m_state.CurrentFile.setFileName(path);
+    m_state.ListedFiles.load(m_state.CurrentFile, path);
     m_state.CurrentFile.setIsMissingTags(false);
     m_state.ForceTagEdit = false;
     RenameCurrentFile();
@@ -132,7 +138,7 @@ void RenameRun::EditTagsThenRename()
 
 void RenameRun::finish(bool undoable)
 {
-    if (m_window.showMessage(completion(m_failures, undoable)) == MessageAnswer::No)
+    if (m_window.showMessage(completion(m_failures, undoable, m_renamed, m_stoppedIn)) == MessageAnswer::No)
         m_window.endProgram();
     else
         m_window.ScanFilesFromFolder();

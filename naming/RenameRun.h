@@ -1,9 +1,12 @@
 #pragma once
 
 #include "naming/RenameJournal.h"
+#include "naming/WorkProgress.h"
 #include "platform/Message.h"
 
 #include <QStringList>
+
+#include <optional>
 
 struct ProgramState;
 
@@ -28,7 +31,8 @@ public:
 };
 
 // "Rename All Files": after the person confirms, every listed file is loaded, named after
-// its tag under the chosen convention and renamed, never over an existing file. A file
+// its tag under the chosen convention and renamed within its own folder, never over an
+// existing file. The progress may stop the run between two files. A file
 // whose tag lacks a field the convention needs, or every file while "Force Tag Edit" is
 // ticked, goes through the tag editor first. Every rename made is written to the journal
 // that "Undo Last Rename" reads.
@@ -37,13 +41,11 @@ class RenameRun
 public:
     RenameRun(ProgramState &state, RenameWindow &window);
 
-    void RenameAllFiles();
+    void RenameAllFiles(WorkProgress &progress);
 
 private:
-    // The files the run walks: the command-line files in argument mode, else the listing.
-    QStringList fileList() const;
-    // Walks the list; false when a file that is no MP3 file stopped the run.
-    bool renameEach(const QStringList &files);
+    // Walks the paths; false when a file that is no MP3 file stopped the run.
+    bool renameEach(const QStringList &paths, WorkProgress &progress);
     void RenameCurrentFile();
     void EditTagsThenRename();
     void finish(bool undoable);
@@ -52,4 +54,7 @@ private:
     RenameWindow &m_window;
     RenameJournalWriter m_journal;
     int m_failures = 0;
+    qsizetype m_renamed = 0;
+    // The number of files the run was to walk, once the progress stopped it.
+    std::optional<qsizetype> m_stoppedIn;
 };

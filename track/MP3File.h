@@ -1,6 +1,5 @@
 #pragma once
 
-#include "track/ID3TagTail.h"
 #include "track/TagFields.h"
 
 #include <QString>
@@ -17,15 +16,12 @@ class MP3File
 public:
     QString FileName() const { return m_fileName; }
     // The load. The path is stored as given, always. Only a path that passes IsMP3File
-    // replaces the tag fields: from the file's ID3v1 block; else, when ReadsID3v2, from its
+    // replaces the tag fields: from the file's ID3v1 block; else, when readsID3v2, from its
     // ID3v2 tag; else guessed from the path. Returns false when such a file could not be
     // read; its tag fields are then empty, except Genre, which keeps the previous file's.
-    bool setFileName(const QString &path);
-    // The same load, taking the file's tail from prefetched when the file is still the
-    // version it was read from, and reading it afresh otherwise.
-    bool setFileName(const QString &path, const std::optional<PrefetchedTail> &prefetched);
-    // Whether a load reads the ID3v2 tag of a file without an ID3v1 block. Off at first.
-    void setReadsID3v2(bool reads) { m_readsID3v2 = reads; }
+    bool setFileName(const QString &path, bool readsID3v2 = false);
+    // The file at path with tags read before, as a listing holds them.
+    void setFileName(const QString &path, const TagFields &tags);
 
     QString NewFileName() const { return m_newFileName; }
     void setNewFileName(const QString &name) { m_newFileName = name; }
@@ -44,6 +40,5 @@ private:
     QString m_fileName;
     QString m_newFileName;
     bool m_isMissingTags = false;
-    bool m_readsID3v2 = false;
     TagFields m_tags;
 };

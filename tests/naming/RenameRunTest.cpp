@@ -3,12 +3,14 @@
 #include "naming/RenamePreview.h"
 #include "naming/UndoLastRename.h"
 #include "support/MarkedFiles.h"
+#include "support/ScriptedProgress.h"
 #include "support/ScriptedRenameWindow.h"
 #include "support/TempFolder.h"
 #include "track/ID3TagWriter.h"
 
 #include <gtest/gtest.h>
 
+#include <QDirIterator>
 #include <QFile>
 
 #include <csignal>
@@ -24,33 +26,44 @@ using enum MessageAnswer;
 class RenameRunTest : public testing::Test
 {
 protected:
-    RenameRunTest()
-    {
-        state.CurrentDirectory = folder.path();
-        state.RenameJournalPath = folder.path() + u"/state/last-rename.journal"_s;
-    }
+    RenameRunTest() { state.RenameJournalPath = folder.path() + u"/state/last-rename.journal"_s; }
 
     void run(std::deque<MessageAnswer> answers)
     {
         window.answers = std::move(answers);
-        RenameRun(state, window).RenameAllFiles();
+        RenameRun(state, window).RenameAllFiles(progress);
     }
-    // Writes and lists each file tagged with its title and artist, its name at the start of
-    // its contents.
+    // Writes and lists each file (a path below the folder) tagged with its title and artist,
+    // its name at the start of its contents.
     void writeTagged(const std::vector<std::array<QByteArray, 3>> &files)
     {
-        for (const auto &[name, title, artist] : files) {
-            folder.write(QString::fromUtf8(name), name + ';' + taggedAudio(title, artist));
-            state.FileNames.append(QString::fromUtf8(name));
-        }
+        QStringList paths;
+        for (const auto &[name, title, artist] : files)
+            paths.append(folder.write(QString::fromUtf8(name),
+                fileNameOf(QString::fromUtf8(name)).toUtf8() + ';' + taggedAudio(title, artist)));
+        state.ListedFiles.listFiles(paths, progress);
     }
 
     TempFolder folder;
     ProgramState state;
     ScriptedRenameWindow window;
+    ScriptedProgress progress;
 };
 
 const QString kConfirm = u"Rename All Files?"_s;
+
+// The files below folder, each by its path below it, sorted; the journal's folder aside.
+QStringList filesBelow(const QString &folder)
+{
+    QStringList paths;
+    for (QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString path = it.next().mid(folder.size());
+        if (!path.startsWith(u"state/"_s))
+            paths.append(path);
+    }
+    paths.sort();
+    return paths;
+}
 const QString kMissing = u"ID3 Tags Required"_s;
 
 } // namespace
@@ -62,18 +75,20 @@ TEST_F(RenameRunTest, NeverReplacesAFileAndCountsWhatWasNotRenamed)
 {
     QHash<QString, QByteArray> expected {{u"Band 7 - Song 7.mp3"_s, "precious;"}};
     folder.write(u"Band 7 - Song 7.mp3"_s, "precious;");
+    QStringList listed;
     for (int i = 0; i < 1000; ++i) {
         const QByteArray n = QByteArray::number(i % 100);
         const QString name = i < 100 && i % 10 == 0 ? QString::fromLatin1("band " + n + " - song " + n + ".mp3")
                                                     : u"track%1.mp3"_s.arg(i, 4, 10, QChar(u'0'));
         const QString newName = QString::fromLatin1("Band " + n + " - Song " + n + ".mp3");
-        state.FileNames.append(name);
-        if (i % 7 == 3)
-            continue; // gone since the listing
         const QByteArray marker = "file " + QByteArray::number(i) + ';';
-        folder.write(name, marker + taggedAudio("song " + n, "band " + n));
-        expected.insert(expected.contains(newName) ? name : newName, marker);
+        listed.append(folder.write(name, marker + taggedAudio("song " + n, "band " + n)));
+        if (i % 7 != 3)
+            expected.insert(expected.contains(newName) ? name : newName, marker);
     }
+    state.ListedFiles.listFiles(listed, progress);
+    for (int i = 3; i < 1000; i += 7)
+        QFile::remove(listed[i]); // gone since the listing
     run({Yes, No});
     expectMarkedFiles(folder.path(), expected);
     // 99 of the 100 names are free.
@@ -111,20 +126,54 @@ TEST_F(RenameRunTest, EditsTagsFirstAndAsksForMissingOnesUntilThereOrRefused)
     EXPECT_FALSE(window.ended);
 }
 
-// An empty list ends the program; the run stops at the first file that is no MP3 file, and
-// passes over an argument that named no file rather than taking it for the end of the list.
+// An empty list ends the program; the run stops at the first file that is no MP3 file.
 TEST_F(RenameRunTest, StopsAtAnEmptyListOrTheFirstFileThatIsNoMP3File)
 {
     run({Yes, Ok});
     EXPECT_TRUE(window.ended);
     writeTagged({{"a.mp3", "One", "Band"}, {"notes.txt", "Two", "Band"}, {"b.mp3", "Three", "Band"}});
-    state.CommandLine = u"a.mp3 notes.txt b.mp3"_s;
-    state.ArgumentFiles = {QString(), u"a.mp3"_s, u"notes.txt"_s, u"b.mp3"_s};
     run({Yes, Ok});
     EXPECT_EQ(
         window.titles, (QStringList {kConfirm, u"Unable to Proceed"_s, kConfirm, u"Please Select Only MP3 Files"_s}));
     EXPECT_EQ(folder.fileNames(), (QStringList {u"Band - One.mp3"_s, u"b.mp3"_s, u"notes.txt"_s}));
     EXPECT_EQ(window.busyChanges, 2);
+}
+
+// Listed with its subfolders, a tree of three levels is renamed file by file, each file in
+// the folder it lies in, the same new name in two folders being no clash; undo gives every
+// name back.
+TEST_F(RenameRunTest, RenamesATreeEachFileInItsOwnFolderAndUndoGivesEveryNameBack)
+{
+    writeTagged({{"top.mp3", "Top", "Band"}, {"Album/01.mp3", "Song", "Band"}, {"Album/Disc 2/01.mp3", "Song", "Band"},
+        {"Other/01.mp3", "Song", "Band"}});
+    const QStringList before = filesBelow(folder.path());
+    state.ListedFiles.setIncludesSubfolders(true);
+    state.ListedFiles.listFolder(folder.path(), progress);
+    run({Yes, No});
+    EXPECT_EQ(filesBelow(folder.path()),
+        (QStringList {u"Album/Band - Song.mp3"_s, u"Album/Disc 2/Band - Song.mp3"_s, u"Band - Top.mp3"_s,
+            u"Other/Band - Song.mp3"_s}));
+    window.answers = {Yes, Ok};
+    UndoLastRename(state.RenameJournalPath, window);
+    EXPECT_EQ(filesBelow(folder.path()), before);
+    for (const QString &path : before)
+        EXPECT_TRUE(folder.read(path).startsWith(fileNameOf(path).toUtf8() + ';')) << path.toStdString();
+}
+
+// Stopped between two files, a run keeps what it renamed, its journal holds exactly those
+// renames, and its completion box says how many of how many files were renamed.
+TEST_F(RenameRunTest, AStoppedRunJournalsExactlyWhatItRenamed)
+{
+    writeTagged({{"a.mp3", "One", "Band"}, {"b.mp3", "Two", "Band"}, {"c.mp3", "Three", "Band"}});
+    progress.stopAt = 2;
+    run({Yes, No});
+    EXPECT_EQ(folder.fileNames(), (QStringList {u"Band - One.mp3"_s, u"Band - Two.mp3"_s, u"c.mp3"_s}));
+    EXPECT_TRUE(window.lastText.startsWith(u"The run was stopped: 2 of 3 files were renamed.\n"_s))
+        << window.lastText.toStdString();
+    const JournalContents journal = readRenameJournal(state.RenameJournalPath);
+    EXPECT_EQ(journal.entries,
+        (std::vector<JournalEntry> {
+            {folder.path(), u"a.mp3"_s, u"Band - One.mp3"_s}, {folder.path(), u"b.mp3"_s, u"Band - Two.mp3"_s}}));
 }
 
 // A run killed part way leaves a journal of the renames it made, and undo gives them back

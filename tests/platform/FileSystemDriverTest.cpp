@@ -2,6 +2,7 @@
 #include "naming/RenameRun.h"
 #include "platform/RenameWithoutReplacing.h"
 #include "support/MarkedFiles.h"
+#include "support/ScriptedProgress.h"
 #include "support/ScriptedRenameWindow.h"
 #include "support/TempFolder.h"
 #include "track/ID3TagWriter.h"
@@ -188,16 +189,16 @@ TEST_P(FileSystemDriverTest, KeepsEveryFileThroughARenameRunCaseChangesAndATagWr
         {u"group - other.mp3"_s, "group", "other", u"Group - Other.mp3"_s},
         {u"f.mp3"_s, "band", "bell\x01", u"Band - Bell .mp3"_s},
     };
-    ProgramState state;
-    state.CurrentDirectory = volume.folder();
     for (const auto &[name, artist, title, newName] : songs) {
         // Tagged as taggers write it: fields padded with NULs.
         add(name, audioBytes(300) + tagBlockBytes(title, artist, "", "", "", 0), newName);
-        state.FileNames.append(name);
     }
+    ProgramState state;
+    ScriptedProgress progress;
+    state.ListedFiles.listFolder(volume.folder(), progress);
     ScriptedRenameWindow window;
     window.answers = {MessageAnswer::Yes, MessageAnswer::No};
-    RenameRun(state, window).RenameAllFiles();
+    RenameRun(state, window).RenameAllFiles(progress);
     EXPECT_TRUE(window.lastText.contains(u"\n%1 file(s) could not be renamed.\n"_s.arg(latin1 ? 1 : 4)))
         << window.lastText.toStdString();
 

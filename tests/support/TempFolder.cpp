@@ -1,6 +1,8 @@
 #include "support/TempFolder.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,6 +25,7 @@ TempFolder::~TempFolder()
 
 QString TempFolder::write(const QString &name, const QByteArray &bytes) const
 {
+    QDir().mkpath(QFileInfo(path(name)).path());
     QFile file(path(name));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         throw std::runtime_error("cannot write a test file");

@@ -18,7 +18,7 @@ public:
     QString path() const { return m_dir.path() + QLatin1Char('/'); }
     QString path(const QString &name) const { return path() + name; }
 
-    // Creates or replaces the file name with bytes and returns its full path.
+    // Creates or replaces the file name (its folders too) with bytes and returns its full path.
     QString write(const QString &name, const QByteArray &bytes) const;
     QByteArray read(const QString &name) const;
     // The names of the files in the folder, sorted.
