@@ -29,29 +29,29 @@ void frmSelectFiles::SetScanDirectory(const QString &path)
 void frmSelectFiles::ScanFilesFromFolder()
 {
     showCurrentDirectory();
-    listFiles(
+    runListing(
         [this](WorkProgress &progress) { return m_state.ListedFiles.listFolder(m_state.CurrentDirectory, progress); });
 }
 
 void frmSelectFiles::ScanFilesFromArgs(const QStringList &paths)
 {
     showCurrentDirectory();
-    listFiles([&](WorkProgress &progress) { return m_state.ListedFiles.listFiles(paths, progress); });
+    runListing([&](WorkProgress &progress) { return m_state.ListedFiles.listFiles(paths, progress); });
 }
 
 void frmSelectFiles::RebuildFileList()
 {
-    listFiles([this](WorkProgress &progress) { return m_state.ListedFiles.listAgain(progress); });
+    runListing([this](WorkProgress &progress) { return m_state.ListedFiles.listAgain(progress); });
 }
 
-void frmSelectFiles::listFiles(const std::function<ListingResult(WorkProgress &)> &listing)
+void frmSelectFiles::runListing(const std::function<ListingResult(WorkProgress &)> &listing)
 {
     // The grid shows nothing while the list changes under it.
     m_fileRows->clear();
     setBusy(true);
     ListingResult result;
     {
-        InterruptibleWork work(*this, [this](const QString &text) { SetStatusText(1, text); });
+        InterruptibleWork work(*this, *statusPanel1);
         SetStatusText(1, u"Retrieving list of files, please wait..."_s);
         // Draw the text and the pointer; no user input, so no second listing starts under this one.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

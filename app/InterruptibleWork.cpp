@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QWidget>
 
 using namespace Qt::StringLiterals;
@@ -51,9 +52,9 @@ QString progressText(WorkProgress::Work work, qsizetype done, qsizetype total)
 
 } // namespace
 
-InterruptibleWork::InterruptibleWork(QWidget &window, std::function<void(const QString &)> showStatus)
+InterruptibleWork::InterruptibleWork(QWidget &window, QLabel &statusPanel)
     : m_window(window)
-    , m_showStatus(std::move(showStatus))
+    , m_statusPanel(statusPanel)
 {
     QCoreApplication::instance()->installEventFilter(this);
 }
@@ -70,7 +71,7 @@ bool InterruptibleWork::carryOn(Work work, qsizetype done, qsizetype total)
     if (m_sinceRedraw.isValid() && m_sinceRedraw.elapsed() < RedrawIntervalMs)
         return !m_stopRequested;
     if (const QString text = progressText(work, done, total); !text.isEmpty())
-        m_showStatus(text);
+        m_statusPanel.setText(text);
     QCoreApplication::processEvents();
     m_sinceRedraw.start();
     return !m_stopRequested;

@@ -410,7 +410,7 @@ void frmSelectFiles::mnuitmToolsRename_Click()
 
 void frmSelectFiles::RenameAllFiles()
 {
-    InterruptibleWork work(*this, [this](const QString &text) { SetStatusText(1, text); });
+    InterruptibleWork work(*this, *statusPanel1);
     RenameRun(m_state, *this).RenameAllFiles(work);
     updateUndoAvailability();
 }

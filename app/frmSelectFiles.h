@@ -96,7 +96,7 @@ private:
 
     // Runs a listing with the busy pointer, its progress and Esc to stop it, then shows the
     // rows and what was listed.
-    void listFiles(const std::function<ListingResult(WorkProgress &)> &listing);
+    void runListing(const std::function<ListingResult(WorkProgress &)> &listing);
     void RenameAllFiles();
     // "Undo Last Rename" is offered while a journal of a rename run exists.
     void updateUndoAvailability();

@@ -92,7 +92,7 @@ ListingResult FileList::listAgain(WorkProgress &progress)
     case Source::Folder:
         return listFolder(m_listedFolder, progress);
     case Source::Files:
-        return listFiles(QStringList(m_listedPaths), progress);
+        return listFiles(m_listedPaths, progress);
     case Source::None:
         break;
     }
