@@ -111,7 +111,7 @@ void RenameRun::RenameCurrentFile()
         return;
     }
     // Each file is renamed within the folder it lies in.
-    const QString folder = file.FileName().first(file.FileName().lastIndexOf(u'/') + 1);
+    const QString folder = folderOf(file.FileName());
     const QString newPath = folder + file.NewFileName();
     if (!renameWithoutReplacing(file.FileName(), newPath).renamed) {
         ++m_failures;

@@ -65,6 +65,12 @@ inline QString fileNameOf(const QString &path)
     return path.mid(path.lastIndexOf(u'/') + 1);
 }
 
+// The folder of path with its "/": "/music/a.mp3" gives "/music/"; a bare name gives "".
+inline QString folderOf(const QString &path)
+{
+    return path.left(path.lastIndexOf(u'/') + 1);
+}
+
 // A name starting with "." is hidden; only the last component counts.
 bool isHiddenName(const QString &path);
 

@@ -74,11 +74,6 @@ RenameOutcome moveNoReplace(const QByteArray &from, const QByteArray &to, const 
     return failed(error);
 }
 
-QString folderOf(const QString &path)
-{
-    return path.left(path.lastIndexOf(u'/') + 1);
-}
-
 // Whether folder has an entry spelled exactly name. On a case-insensitive file system a
 // lookup of the name would also find the same name in another case.
 bool holdsExactName(const QString &folder, const QString &name)
