@@ -8,6 +8,7 @@
 #include "track/TagTailPrefetch.h"
 
 #include <QHash>
+#include <QStringBuilder>
 
 #include <algorithm>
 
@@ -54,8 +55,10 @@ ListingResult FileList::listFolder(const QString &folder, WorkProgress &progress
     std::vector<Candidate> candidates;
     for (ListedFolder &listed : tree) {
         const int index = int(m_folders.size());
+        // Built at their exact size: a hundred thousand paths with room to grow would
+        // take half as much again.
         for (const QString &name : std::as_const(listed.listing.mp3Files))
-            candidates.push_back({listed.path + name, root.size(), index});
+            candidates.push_back({QString(listed.path % name), root.size(), index});
         m_folders.emplace_back(listed.path, std::move(listed.listing.allNames));
     }
     if (walkStopped) {
@@ -133,7 +136,8 @@ ListingResult FileList::listCandidates(std::vector<Candidate> candidates, WorkPr
         file.path = std::move(candidate.path);
         file.shownFrom = candidate.shownFrom;
         file.folder = candidate.folder;
-        file.tags = std::move(reading.tags);
+        reading.tags.Comment.clear();
+        file.tags = PackedTagFields(reading.tags);
         buildNewName(file);
     }
     return {total, false};
@@ -150,8 +154,9 @@ void FileList::buildNewName(ListedFile &file) const
         return;
     }
     MP3File record;
-    record.setFileName(file.path, file.tags);
+    record.setFileName(file.path, file.tags.unpacked());
     file.newName = BuildNewFileName(record, m_conventionIndex, m_illegalChars);
+    file.newName.squeeze();
     file.needsTags = record.IsMissingTags();
 }
 
@@ -177,7 +182,7 @@ std::vector<RenameWarning> FileList::renameWarnings() const
         renames.reserve(members.size());
         for (const size_t i : members) {
             const ListedFile &file = m_files[i];
-            renames.push_back({fileNameOf(file.path), file.newName, file.needsTags});
+            renames.push_back({QStringView(file.path).sliced(file.path.lastIndexOf(u'/') + 1), file.newName, file.needsTags});
         }
         const std::vector<RenameWarning> found = previewRenames(renames, m_folders[folder].second);
         for (size_t k = 0; k < members.size(); ++k)

@@ -3,7 +3,7 @@
 #include "naming/FileNameCleaning.h"
 #include "naming/RenamePreview.h"
 #include "naming/WorkProgress.h"
-#include "track/TagFields.h"
+#include "track/PackedTagFields.h"
 
 #include <QString>
 #include <QStringList>
@@ -21,8 +21,9 @@ struct ListedFile
     qsizetype shownFrom = 0;
     // The listing's folder the file lies in.
     int folder = 0;
-    // As they were read when the file was listed.
-    TagFields tags;
+    // As they were read when the file was listed, all but the comment, which no name is
+    // built from.
+    PackedTagFields tags;
     QString newName;
     bool needsTags = false;
 

@@ -17,7 +17,7 @@ std::vector<RenameWarning> previewRenames(const std::vector<ListedRename> &files
     filesPerProposedName.reserve(qsizetype(files.size()));
     for (const ListedRename &file : files) {
         RenameWarning warning = RenameWarning::None;
-        const QString &folded = foldedProposals.emplace_back(file.proposedName.toCaseFolded());
+        const QString &folded = foldedProposals.emplace_back(file.proposedName.toString().toCaseFolded());
         // Taken by an entry other than the file itself: its own name in another case is a
         // rename the file system does, unless a second entry is spelled that way too.
         const int ownEntries = file.proposedName.compare(file.currentName, Qt::CaseInsensitive) == 0 ? 1 : 0;

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include <vector>
 
@@ -21,10 +22,11 @@ inline bool keepsNameInUse(RenameWarning warning)
     return warning == RenameWarning::NameTaken || warning == RenameWarning::NameSharedEarlier;
 }
 
+// Views of names the caller keeps: a listing of 100,000 files is not copied to be checked.
 struct ListedRename
 {
-    QString currentName;
-    QString proposedName;
+    QStringView currentName;
+    QStringView proposedName;
     bool needsTags = false;
 };
 

@@ -248,14 +248,14 @@ TEST(RenamePreview, WarnsOfEveryNameTheRunWillNotGive)
     using enum RenameWarning;
     // files in the order the run takes them, the folder's entries, the warnings
     const std::tuple<std::vector<ListedRename>, QStringList, std::vector<RenameWarning>> cases[] = {
-        {{{u"a.mp3"_s, u"a.mp3"_s, true}}, {u"a.mp3"_s}, {NeedsTags}},
-        {{{u"a.mp3"_s, u"X.mp3"_s}}, {u"a.mp3"_s, u"x.MP3"_s}, {NameTaken}},
+        {{{u"a.mp3", u"a.mp3", true}}, {u"a.mp3"_s}, {NeedsTags}},
+        {{{u"a.mp3", u"X.mp3"}}, {u"a.mp3"_s, u"x.MP3"_s}, {NameTaken}},
         // Its own name in another case is no clash, unless another entry has the new case.
-        {{{u"a.mp3"_s, u"A.mp3"_s}}, {u"a.mp3"_s}, {None}},
-        {{{u"a.mp3"_s, u"A.mp3"_s}}, {u"a.mp3"_s, u"A.mp3"_s}, {NameTaken}},
-        {{{u"a.mp3"_s, u"S.mp3"_s}, {u"b.mp3"_s, u"T.mp3"_s}, {u"c.mp3"_s, u"s.mp3"_s}},
+        {{{u"a.mp3", u"A.mp3"}}, {u"a.mp3"_s}, {None}},
+        {{{u"a.mp3", u"A.mp3"}}, {u"a.mp3"_s, u"A.mp3"_s}, {NameTaken}},
+        {{{u"a.mp3", u"S.mp3"}, {u"b.mp3", u"T.mp3"}, {u"c.mp3", u"s.mp3"}},
             {u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s}, {NameShared, None, NameSharedEarlier}},
     };
     for (const auto &[files, folder, warnings] : cases)
-        EXPECT_EQ(previewRenames(files, folder), warnings) << files.front().proposedName.toStdString();
+        EXPECT_EQ(previewRenames(files, folder), warnings) << files.front().proposedName.toString().toStdString();
 }

@@ -1,4 +1,5 @@
 #include "track/MP3File.h"
+#include "track/PackedTagFields.h"
 #include "support/IndependentTaggers.h"
 #include "support/TempFolder.h"
 #include "track/TagReading.h"
@@ -150,4 +151,17 @@ TEST(MP3File, PrefetchReadsRegularFilesAndALoadTakesOnlyWhatIsStillCurrent)
     // Reads still in flight when their prefetch goes finish into state they own with it.
     TagTailPrefetch(pool, QStringList(500, paths[2]));
     EXPECT_TRUE(pool.waitForDone(10000));
+}
+
+TEST(PackedTagFields, GivesBackEveryFieldAsItWas)
+{
+    const TagFields cases[] = {
+        {},
+        {u"Song"_s, u"Band"_s, u"LP"_s, u"Comment"_s, u"1973"_s, u"Rock"_s},
+        {u"Title with NULs\0\0\0"_s, {}, u"Μίκης Θεοδωράκης"_s, {}, {}, u"Blues"_s},
+        {{}, {}, {}, {}, {}, u"Genre only"_s},
+        {u"Title only"_s, {}, {}, {}, {}, {}},
+    };
+    for (const TagFields &fields : cases)
+        EXPECT_EQ(PackedTagFields(fields).unpacked(), fields) << fields.Title.toStdString();
 }
