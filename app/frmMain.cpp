@@ -61,9 +61,10 @@ void frmMain::Form_Load()
     m_state.CommandLine = m_arguments.join(u' ');
     if (!m_state.isArgumentMode())
         LoadSettings(m_state);
-    LoadScreen();
-    // Choosing the first convention builds the proposed names; the files are read once.
+    // The first convention is chosen before the first listing, which builds each proposed
+    // name once.
     m_frmSelectFiles->ReadyToGo();
+    LoadScreen();
     for (int position = 1; position <= ProgramState::AddonCount; ++position)
         SetPopupMenuLabels(position);
     m_frmSelectFiles->show();

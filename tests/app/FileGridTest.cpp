@@ -1,5 +1,6 @@
 #include "app/ProgramArguments.h"
 #include "support/AppHarness.h"
+#include "support/FileOpens.h"
 #include "support/SettingsStore.h"
 #include "support/TempFolder.h"
 
@@ -20,7 +21,7 @@ using namespace Qt::StringLiterals;
 // cannot be opened by its decoded text, which here names another file: it is neither listed
 // nor taken for that file. Files named as arguments are taken to lie in the first one's
 // folder; what is no readable, visible file is left out of the grid and of the rename run,
-// and the rest are listed bottom up.
+// and the rest are listed bottom up. Start-up lists the folder once.
 TEST(FileGrid, ListsTheReadableMP3FilesOfTheFolderOrOfTheArguments)
 {
     TempFolder home;
@@ -37,9 +38,15 @@ TEST(FileGrid, ListsTheReadableMP3FilesOfTheFolderOrOfTheArguments)
     home.makeFifo(u"y.mp3"_s);
     home.makeDanglingLink(u"dangling.mp3"_s);
 
+    FileOpens opens(home.path(u"b song.mp3"_s));
     AppHarness app(home.path());
     EXPECT_EQ(
         app.column(0), (QStringList {u"b song.mp3"_s, u"caf\uFFFD.mp3"_s, u"Song.MP3"_s, u"[v].mp3"_s, u"_u.mp3"_s}));
+    // Start-up lists the folder once: it reads a file as often as one more listing does.
+    const int opensAtStart = opens.sinceLastCount();
+    app.action(u"mnuitmSelectDirRefresh").trigger();
+    EXPECT_GT(opensAtStart, 0);
+    EXPECT_EQ(opens.sinceLastCount(), opensAtStart);
     EXPECT_EQ(app.column(1).front(), u"Pink Floyd - Money.mp3"_s);
     EXPECT_EQ(app.control<QLabel>(u"SBarPanel1").text(), u"5 files listed."_s);
 
