@@ -73,8 +73,6 @@ TEST(FileGrid, NamedFilesFromTwoFoldersAreRenamedEachInItsOwnFolder)
     AppHarness app(QString(), named);
     EXPECT_EQ(app.column(0), (QStringList {u"03.mp3"_s, u"02.mp3"_s, u"01.mp3"_s}));
     EXPECT_EQ(app.column(1), (QStringList {u"Band - Three.mp3"_s, u"Band - Two.mp3"_s, u"Band - One.mp3"_s}));
-    EXPECT_EQ(app.control<QLabel>(u"SBarPanel1").text(), u"3 files listed in 2 folders."_s);
-    EXPECT_EQ(app.control<QLabel>(u"lblCurrDirectory").text(), home.path(u"album1/"_s));
 
     app.script().answers = {MessageAnswer::Yes, MessageAnswer::Yes};
     app.action(u"mnuitmToolsRename").trigger();

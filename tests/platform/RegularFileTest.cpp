@@ -1,4 +1,5 @@
 #include "platform/RegularFile.h"
+#include "support/FileOpens.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -7,32 +8,15 @@
 
 #include <cerrno>
 #include <functional>
-#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// Whether the entry at path was opened while act ran. Looking an entry up with O_PATH is no
-// open; reading, writing, or opening a FIFO without blocking is.
-template <typename Action> bool openedWhile(const QString &path, Action act)
-{
-    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    ::inotify_add_watch(watch, QFile::encodeName(path).constData(), IN_OPEN);
-    act();
-    alignas(inotify_event) char events[4096];
-    const bool opened = ::read(watch, events, sizeof events) > 0;
-    ::close(watch);
-    return opened;
-}
-
-} // namespace
-
 // Opening a device can act on it (a tape rewinds), so a device under a file's name is only
-// looked at, also through a link.
+// looked at, also through a link. Looking an entry up with O_PATH is no open; reading,
+// writing, or opening a FIFO without blocking is.
 TEST(RegularFile, OpensARegularFileAndNothingElse)
 {
     TempFolder folder;
@@ -59,12 +43,11 @@ TEST(RegularFile, OpensARegularFileAndNothingElse)
     };
     for (const auto &open : openers) {
         for (const auto &c : cases) {
-            const bool opened = openedWhile(c.path, [&] {
-                const RegularFile file = open(c.path);
-                EXPECT_EQ(file.isOpen(), c.error == 0) << c.what;
-                EXPECT_EQ(file.error(), c.error) << c.what;
-            });
-            EXPECT_EQ(opened, c.error == 0) << c.what;
+            FileOpens opens(c.path);
+            const RegularFile file = open(c.path);
+            EXPECT_EQ(file.isOpen(), c.error == 0) << c.what;
+            EXPECT_EQ(file.error(), c.error) << c.what;
+            EXPECT_EQ(opens.sinceLastCount() > 0, c.error == 0) << c.what;
         }
     }
     if (!madeDevice)

@@ -16,13 +16,18 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The default title runs past its field.
-bool writeSong(const QString &path, const QString &title = u"A Song Title Longer Than Its Field"_s)
+const QString kLongTitle = u"A Song Title Longer Than Its Field"_s;
+
+bool writeSong(const QString &path, const QString &title = kLongTitle, const QByteArray &comment = "Note")
 {
-    return WriteID3TagFields(path, u"Band"_s, title, u"Album"_s, u"Note"_s, u"1980"_s, 17);
+    return WriteID3TagFields(path, u"Band"_s, title, u"Album"_s, QString::fromLatin1(comment), u"1980"_s, 17);
 }
 
-const QByteArray kSongBlock = tagBlockBytes("A Song Title Longer Than Its F", "Band", "Album", "1980", "Note", 17, ' ');
+// The block writeSong writes with a long title, cut to its field.
+QByteArray songBlock(const QByteArray &comment = "Note")
+{
+    return tagBlockBytes("A Song Title Longer Than Its F", "Band", "Album", "1980", comment, 17, ' ');
+}
 
 // Runs the write in a child process whose files may not grow past sizeLimit bytes, the
 // way a full disk or a quota stops a write part way.
@@ -44,46 +49,38 @@ bool writeSongUnderSizeLimit(const QString &path, rlim_t sizeLimit)
 } // namespace
 
 // The block goes over the one the file ends in, whoever wrote it; where the end holds no
-// block, it is appended. A write stopped part way leaves the file as it was: cut back after an
-// append, the old block back after an overwrite.
+// block, it is appended. An ID3v1.1 track number is kept only where the replaced block has one
+// (a NUL, then the number) and the new comment leaves the last two bytes blank. A write
+// stopped part way leaves the file as it was: cut back after an append, the old block back
+// after an overwrite.
 TEST(ID3TagWriter, ReplacesTheBlockTheFileEndsInOrAppends)
 {
+    const QByteArray oldBlock = tagBlockBytes("Old", "", "", "", "", 0);
     const struct
     {
         const char *what;
         QByteArray audio;
         QByteArray end;
+        QByteArray comment = "Note";
         rlim_t sizeLimit = 0; // none
     } cases[] = {
         {"100-byte file", audioBytes(100), {}},
         {"empty file", {}, {}},
-        {"lower-case tag", audioBytes(500) + "tag" + tagBlockBytes("Old", "", "", "", "", 0).sliced(3), {}},
+        {"lower-case tag", audioBytes(500) + "tag" + oldBlock.sliced(3), {}},
         {"APEv2 footer", audioBytes(500) + "APETAGEX" + audioBytes(123), {}}, // its "TAG" 128 bytes from the end
-        {"append stopped", audioBytes(5000), {}, 5050},
-        {"overwrite stopped", audioBytes(5000), kSongBlock, 5050},
+        {"track 5, a comment that needs its room", {}, withTrack(oldBlock, 5), QByteArray(29, 'n')},
+        {"a NUL pair: no track", {}, withTrack(oldBlock, 0)},
+        {"a comment to the end: no track", {}, tagBlockBytes("Old", "", "", "", "Old comment 30 characters long", 0)},
+        {"append stopped", audioBytes(5000), {}, "Note", 5050},
+        {"overwrite stopped", audioBytes(5000), songBlock(), "Note", 5050},
     };
     for (const auto &c : cases) {
         TempFolder folder;
         const QString path = folder.write(u"a.mp3"_s, c.audio + c.end);
-        EXPECT_EQ(c.sizeLimit ? writeSongUnderSizeLimit(path, c.sizeLimit) : writeSong(path), !c.sizeLimit) << c.what;
-        EXPECT_EQ(folder.read(u"a.mp3"_s), c.audio + (c.sizeLimit ? c.end : kSongBlock)) << c.what;
-    }
-}
-
-// A write over another block keeps its ID3v1.1 track number only where it has one (a NUL, then
-// the number) and the new comment leaves the last two bytes blank.
-TEST(ID3TagWriter, TakesNoTrackNumberTheReplacedBlockLacksOrTheCommentNeedsTheRoomOf)
-{
-    const std::pair<QByteArray, QByteArray> cases[] = {
-        {withTrack(tagBlockBytes("Song", "", "", "", "", 0), 5), QByteArray(29, 'n')},
-        {withTrack(tagBlockBytes("Song", "", "", "", "", 0), 0), "Note"}, // a NUL pair: no track
-        {tagBlockBytes("Song", "", "", "", "Old comment 30 characters long", 0), "Note"},
-    };
-    for (const auto &[onDisk, comment] : cases) {
-        TempFolder folder;
-        EXPECT_TRUE(
-            WriteID3TagFields(folder.write(u"a.mp3"_s, onDisk), {}, {}, {}, QString::fromLatin1(comment), {}, 0));
-        EXPECT_EQ(folder.read(u"a.mp3"_s), tagBlockBytes("", "", "", "", comment, 0, ' ')) << comment.constData();
+        const bool written
+            = c.sizeLimit ? writeSongUnderSizeLimit(path, c.sizeLimit) : writeSong(path, kLongTitle, c.comment);
+        EXPECT_EQ(written, !c.sizeLimit) << c.what;
+        EXPECT_EQ(folder.read(u"a.mp3"_s), c.audio + (c.sizeLimit ? c.end : songBlock(c.comment))) << c.what;
     }
 }
 
