@@ -31,8 +31,6 @@ template <typename Visit> void forEachEntry(DIR *directory, Visit visit)
     }
 }
 
-enum class Links { Followed, NotFollowed };
-
 // The kind of the entry name of directory. Looked up relative to the directory as it was
 // opened, so that neither a path grown past PATH_MAX nor a folder renamed meanwhile leads astray.
 inline EntryKind entryKindIn(DIR *directory, const QString &name, Links links)

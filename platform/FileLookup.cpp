@@ -2,8 +2,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
+#include <climits>
 #include <sys/stat.h>
+#include <unistd.h>
 
 std::optional<QByteArray> nativePath(const QString &path)
 {
@@ -35,15 +38,29 @@ FileVersion fileVersionOf(const struct stat &info)
     return {info.st_dev, info.st_ino, info.st_size, nanoseconds(info.st_mtim), nanoseconds(info.st_ctim)};
 }
 
-EntryInfo lookUpEntry(const QString &path)
+EntryInfo lookUpEntry(const QString &path, Links links)
 {
     const auto native = nativePath(path);
     struct stat info
     {
     };
-    if (!native || ::stat(native->constData(), &info) != 0)
+    const auto look = links == Links::Followed ? ::stat : ::lstat;
+    if (!native || look(native->constData(), &info) != 0)
         return {};
     return {entryKindOfMode(info.st_mode), fileVersionOf(info)};
+}
+
+QString canonicalFolder(const QString &folder)
+{
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    return canonical.isEmpty() ? QString() : withTrailingSlash(canonical);
+}
+
+qsizetype longestNameIn(const QString &folder)
+{
+    const auto native = nativePath(folder);
+    const long longest = native ? ::pathconf(native->constData(), _PC_NAME_MAX) : -1;
+    return longest > 0 ? qsizetype(longest) : NAME_MAX;
 }
 
 bool isHiddenName(const QString &path)

@@ -9,7 +9,7 @@
 
 struct stat;
 
-// What a path names, symbolic links followed (a dangling link names nothing).
+// What a path names; with links followed, a dangling link names nothing.
 enum class EntryKind { Missing, RegularFile, Directory, Special };
 
 // The path in the locale's encoding, or nothing for a path the kernel cannot be handed
@@ -47,7 +47,9 @@ struct EntryInfo
     FileVersion version;
 };
 
-EntryInfo lookUpEntry(const QString &path);
+enum class Links { Followed, NotFollowed };
+
+EntryInfo lookUpEntry(const QString &path, Links links = Links::Followed);
 inline EntryKind entryKindOf(const QString &path)
 {
     return lookUpEntry(path).kind;
@@ -70,6 +72,14 @@ inline QString folderOf(const QString &path)
 {
     return path.left(path.lastIndexOf(u'/') + 1);
 }
+
+// The absolute path of folder with every symbolic link resolved and a "/" at its end; empty
+// when folder cannot be reached.
+QString canonicalFolder(const QString &folder);
+
+// The longest name, in encoded bytes, the file system of folder takes; NAME_MAX when it
+// cannot tell.
+qsizetype longestNameIn(const QString &folder);
 
 // A name starting with "." is hidden; only the last component counts.
 bool isHiddenName(const QString &path);

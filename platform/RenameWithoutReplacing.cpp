@@ -40,7 +40,8 @@ void removePlaceholder(const QByteArray &path, const RenameCalls &calls)
 }
 
 // One rename that never replaces, with the best the file system offers.
-RenameOutcome moveNoReplace(const QByteArray &from, const QByteArray &to, const RenameCalls &calls)
+RenameOutcome moveNoReplace(
+    const QByteArray &from, const QByteArray &to, const RenameCalls &calls, const BeforeStrandingStep &beforeStep)
 {
     if (calls.renameNoReplace(from.constData(), to.constData()) == 0)
         return renamed();
@@ -65,6 +66,8 @@ RenameOutcome moveNoReplace(const QByteArray &from, const QByteArray &to, const 
     // touched: some drivers drop the old entry before they find the new name impossible.
     // The rename then replaces only the placeholder, unless another program replaced that
     // in the instant between.
+    if (beforeStep)
+        beforeStep(StrandingStep::Claim, QFile::decodeName(to));
     if (calls.createExclusive(to.constData()) != 0)
         return failed(errno);
     if (calls.rename(from.constData(), to.constData()) == 0)
@@ -90,10 +93,33 @@ bool holdsExactName(const QString &folder, const QString &name)
     return false;
 }
 
-// The file's name during a case change: the old name with a suffix, so a person finds the
-// file should it have to stay there, while the listing, which takes names ending in ".mp3"
-// and not starting with ".", passes it over. The old name is cut so that the whole stays
-// within NAME_MAX bytes.
+// A case-only change goes through a temporary name, so the file system never sees a rename
+// onto what it takes for the file itself. If the second step fails, the first is undone;
+// should the undo fail too, the file keeps the temporary name and counts as not renamed.
+RenameOutcome changeCaseOnly(const QByteArray &from, const QByteArray &to, const QString &oldPath,
+    const RenameCalls &calls, const BeforeStrandingStep &beforeStep)
+{
+    const QString folder = folderOf(oldPath);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString throughPath = folder + temporaryNameFor(fileNameOf(oldPath));
+        const QByteArray through = QFile::encodeName(throughPath);
+        if (beforeStep)
+            beforeStep(StrandingStep::Through, throughPath);
+        const RenameOutcome first = moveNoReplace(from, through, calls, beforeStep);
+        if (!first.renamed && first.error == EEXIST)
+            continue;
+        if (!first.renamed)
+            return first;
+        const RenameOutcome second = moveNoReplace(through, to, calls, beforeStep);
+        if (!second.renamed)
+            moveNoReplace(through, from, calls, beforeStep);
+        return second;
+    }
+    return failed(EEXIST);
+}
+
+} // namespace
+
 QString temporaryNameFor(const QString &oldName)
 {
     const QString suffix = u"~sorvane-"_s + QString::number(QRandomGenerator::global()->generate64(), 36);
@@ -104,30 +130,6 @@ QString temporaryNameFor(const QString &oldName)
         base.remove(0, 1);
     return base + suffix;
 }
-
-// A case-only change goes through a temporary name, so the file system never sees a rename
-// onto what it takes for the file itself. If the second step fails, the first is undone;
-// should the undo fail too, the file keeps the temporary name and counts as not renamed.
-RenameOutcome changeCaseOnly(
-    const QByteArray &from, const QByteArray &to, const QString &oldPath, const RenameCalls &calls)
-{
-    const QString folder = folderOf(oldPath);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const QByteArray through = QFile::encodeName(folder + temporaryNameFor(fileNameOf(oldPath)));
-        const RenameOutcome first = moveNoReplace(from, through, calls);
-        if (!first.renamed && first.error == EEXIST)
-            continue;
-        if (!first.renamed)
-            return first;
-        const RenameOutcome second = moveNoReplace(through, to, calls);
-        if (!second.renamed)
-            moveNoReplace(through, from, calls);
-        return second;
-    }
-    return failed(EEXIST);
-}
-
-} // namespace
 
 const RenameCalls &RenameCalls::kernel()
 {
@@ -148,7 +150,8 @@ const RenameCalls &RenameCalls::kernel()
     return calls;
 }
 
-RenameOutcome renameWithoutReplacing(const QString &from, const QString &to, const RenameCalls &calls)
+RenameOutcome renameWithoutReplacing(
+    const QString &from, const QString &to, const RenameCalls &calls, const BeforeStrandingStep &beforeStep)
 {
     if (from == to)
         return renamed();
@@ -160,6 +163,6 @@ RenameOutcome renameWithoutReplacing(const QString &from, const QString &to, con
     const bool caseOnly = folderOf(from) == folder && fileNameOf(from) != fileNameOf(to)
         && fileNameOf(from).compare(fileNameOf(to), Qt::CaseInsensitive) == 0
         && !holdsExactName(folder, fileNameOf(to));
-    return caseOnly ? changeCaseOnly(*nativeFrom, *nativeTo, from, calls)
-                    : moveNoReplace(*nativeFrom, *nativeTo, calls);
+    return caseOnly ? changeCaseOnly(*nativeFrom, *nativeTo, from, calls, beforeStep)
+                    : moveNoReplace(*nativeFrom, *nativeTo, calls, beforeStep);
 }
