@@ -1,5 +1,7 @@
 #include "app/FileGridModel.h"
 
+#include "widgets/WidgetLook.h"
+
 #include <QApplication>
 #include <QPalette>
 #include <QStyle>
@@ -10,29 +12,21 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct WarningText
+// Why the file keeps its present name, in words; empty for a file that gets its new name.
+QString reasonFor(const RenameForecast &forecast, const QString &newName)
 {
-    QString name;
-    QString description;
-};
-
-WarningText textOf(RenameWarning warning)
-{
-    switch (warning) {
+    switch (forecast.warning) {
     case RenameWarning::NeedsTags:
-        return {u"Tags needed"_s,
-            u"The naming convention needs a tag this file lacks: the tag editor opens for it before it is renamed."_s};
+        return u"Needs tags first"_s;
     case RenameWarning::NameTaken:
-        return {u"Name in use"_s,
-            u"Another entry in this folder has this name, or one that differs only in case: this file will keep "
-            "its name."_s};
-    case RenameWarning::NameShared:
-        return {u"Name shared"_s,
-            u"A file further down the list is to get this name too: this file is renamed first and gets it."_s};
-    case RenameWarning::NameSharedEarlier:
-        return {u"Name shared"_s, u"A file renamed before this one gets this name: this file will keep its name."_s};
+        return u"Keeps its name: '%1' is already taken in this folder"_s.arg(newName);
+    case RenameWarning::NameCaseClash:
+        return u"Keeps its name: '%1' differs only in letter case from '%2'"_s.arg(newName, forecast.heldBy);
+    case RenameWarning::NameTooLong:
+        return u"Keeps its name: '%1' is too long for this volume"_s.arg(newName);
     case RenameWarning::None:
     case RenameWarning::Unchanged:
+    case RenameWarning::NotRenamed:
         break;
     }
     return {};
@@ -43,7 +37,7 @@ WarningText textOf(RenameWarning warning)
 FileGridModel::FileGridModel(const FileList &files, QObject *parent)
     : QAbstractTableModel(parent)
     , m_files(files)
-    , m_warningIcon(QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning))
+    , m_keepsNameIcon(QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning))
     , m_needsTagsIcon(QApplication::style()->standardIcon(QStyle::SP_MessageBoxInformation))
 { }
 
@@ -67,27 +61,31 @@ QVariant FileGridModel::data(const QModelIndex &index, int role) const
     if (!index.isValid())
         return {};
     const size_t i = listIndex(index.row());
-    if (role == Qt::DisplayRole) {
-        const ListedFile &file = m_files.files()[i];
+    const ListedFile &file = m_files.files()[i];
+    if (role == Qt::DisplayRole)
         return index.column() == CurrentName ? file.shownName().toString() : file.newName;
-    }
-    return index.column() == NewName ? warningData(m_warnings[i], role) : QVariant();
+    return index.column() == NewName ? markData(m_forecasts[i], file.newName, role) : QVariant();
 }
 
-QVariant FileGridModel::warningData(RenameWarning warning, int role) const
+// The mark of a file that keeps its name, which a tool-tip explains and a screen reader reads
+// as the description of the proposed name.
+QVariant FileGridModel::markData(const RenameForecast &forecast, const QString &newName, int role) const
 {
     switch (role) {
     case Qt::ForegroundRole:
-        return warning == RenameWarning::Unchanged ? QApplication::palette().brush(QPalette::Disabled, QPalette::Text)
-                                                   : QVariant();
+        return forecast.warning == RenameWarning::Unchanged ? QVariant(fainterText(QApplication::palette()))
+                                                            : QVariant();
     case Qt::DecorationRole:
-        if (warning == RenameWarning::NeedsTags)
+        if (forecast.warning == RenameWarning::NeedsTags)
             return m_needsTagsIcon;
-        return textOf(warning).name.isEmpty() ? QVariant() : m_warningIcon;
+        return keepsNameInUse(forecast.warning) ? m_keepsNameIcon : QVariant();
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole: {
+        const QString reason = reasonFor(forecast, newName);
+        return reason.isEmpty() ? QVariant() : reason;
+    }
     case Qt::AccessibleTextRole:
-        return textOf(warning).name;
-    case Qt::AccessibleDescriptionRole:
-        return textOf(warning).description;
+        return newName;
     default:
         return {};
     }
@@ -104,14 +102,14 @@ void FileGridModel::clear()
 {
     beginResetModel();
     m_rows = 0;
-    m_warnings.clear();
+    m_forecasts.clear();
     endResetModel();
 }
 
 void FileGridModel::showListed()
 {
     beginResetModel();
-    m_warnings = m_files.renameWarnings();
+    m_forecasts = m_files.plannedRenames();
     m_rows = int(m_files.files().size());
     m_bottomUp = m_files.isShownBottomUp();
     endResetModel();
@@ -119,7 +117,7 @@ void FileGridModel::showListed()
 
 int FileGridModel::filesKeepingNames() const
 {
-    return int(std::ranges::count_if(m_warnings, keepsNameInUse));
+    return int(std::ranges::count_if(m_forecasts, [](const RenameForecast &f) { return keepsNameInUse(f.warning); }));
 }
 
 const ListedFile *FileGridModel::fileAt(int row) const

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "naming/FileList.h"
-#include "naming/RenamePreview.h"
+#include "naming/FolderRenamePlan.h"
 
 #include <QAbstractTableModel>
 #include <QIcon>
@@ -10,7 +10,7 @@
 #include <vector>
 
 // The rows of the file grid over the listed files: each file's present name and its
-// proposed name, with a warning where the proposed name may not be the one the file gets.
+// proposed name, marked where the file will keep its present name instead.
 // It keeps no text of its own, so that a listing of any size costs no item objects.
 class FileGridModel final : public QAbstractTableModel
 {
@@ -36,13 +36,13 @@ public:
 
 private:
     size_t listIndex(int row) const;
-    QVariant warningData(RenameWarning warning, int role) const;
+    QVariant markData(const RenameForecast &forecast, const QString &newName, int role) const;
 
     const FileList &m_files;
     int m_rows = 0;
     bool m_bottomUp = false;
     // By list index.
-    std::vector<RenameWarning> m_warnings;
-    const QIcon m_warningIcon;
+    std::vector<RenameForecast> m_forecasts;
+    const QIcon m_keepsNameIcon;
     const QIcon m_needsTagsIcon;
 };

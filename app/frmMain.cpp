@@ -2,6 +2,7 @@
 
 #include "app/NamedActions.h"
 #include "app/frmSelectFiles.h"
+#include "naming/InterruptedRename.h"
 #include "platform/DesktopServices.h"
 #include "platform/FileLookup.h"
 #include "platform/ShellActions.h"
@@ -61,6 +62,10 @@ void frmMain::Form_Load()
     m_state.CommandLine = m_arguments.join(u' ');
     if (!m_state.isArgumentMode())
         LoadSettings(m_state);
+    // Before anything is listed: a run killed part way may have left a file under a name
+    // the listing passes over.
+    if (const std::optional<Message> putRight = FinishInterruptedRename(m_state.RenameJournalPath))
+        m_services->showMessage(nullptr, *putRight);
     // The first convention is chosen before the first listing, which builds each proposed
     // name once.
     m_frmSelectFiles->ReadyToGo();

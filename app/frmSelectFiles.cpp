@@ -141,6 +141,7 @@ void frmSelectFiles::createControls()
 
     FileGrid = new QTableView(area);
     FileGrid->setObjectName(u"FileGrid"_s);
+    FileGrid->setAccessibleName(u"Files and their new names"_s);
     FileGrid->setModel(m_fileRows);
     FileGrid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     FileGrid->horizontalHeader()->setSectionsClickable(false);
@@ -423,7 +424,7 @@ void frmSelectFiles::mnuitmToolsUndo_Click()
 
 void frmSelectFiles::updateUndoAvailability()
 {
-    mnuitmToolsUndo->setEnabled(QFileInfo::exists(m_state.RenameJournalPath));
+    mnuitmToolsUndo->setEnabled(QFileInfo::exists(m_state.RenameJournalPath) && !m_state.JournalIsOutdated);
 }
 
 MessageAnswer frmSelectFiles::showMessage(const Message &message)

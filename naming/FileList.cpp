@@ -168,27 +168,37 @@ int FileList::folderCount() const
     return int(std::ranges::count(holdsAFile, true));
 }
 
-std::vector<RenameWarning> FileList::renameWarnings() const
+std::vector<RenameForecast> FileList::plannedRenames() const
 {
+    struct EveryStepMade final : RenameSteps
+    {
+        bool move(const Move &) override { return true; }
+    } everyStepMade;
+
     std::vector<std::vector<size_t>> filesOfFolder(m_folders.size());
     for (size_t i = 0; i < m_files.size(); ++i)
         filesOfFolder[size_t(m_files[i].folder)].push_back(i);
-    std::vector<RenameWarning> warnings(m_files.size());
+    std::vector<RenameForecast> forecasts(m_files.size());
     for (size_t folder = 0; folder < m_folders.size(); ++folder) {
         const std::vector<size_t> &members = filesOfFolder[folder];
         if (members.empty())
             continue;
-        std::vector<ListedRename> renames;
-        renames.reserve(members.size());
-        for (const size_t i : members) {
-            const ListedFile &file = m_files[i];
-            renames.push_back({QStringView(file.path).sliced(file.path.lastIndexOf(u'/') + 1), file.newName, file.needsTags});
+        QStringList names;
+        names.reserve(qsizetype(members.size()));
+        for (const size_t i : members)
+            names.append(fileNameOf(m_files[i].path));
+        FolderRenamePlan plan(m_folders[folder].second, names, longestNameIn(m_folders[folder].first), everyStepMade);
+        for (size_t k = 0; k < members.size(); ++k) {
+            const ListedFile &file = m_files[members[k]];
+            if (file.needsTags)
+                plan.keep(int(k), RenameWarning::NeedsTags);
+            else
+                plan.give(int(k), file.newName);
         }
-        const std::vector<RenameWarning> found = previewRenames(renames, m_folders[folder].second);
         for (size_t k = 0; k < members.size(); ++k)
-            warnings[members[k]] = found[k];
+            forecasts[members[k]] = plan.forecast(int(k));
     }
-    return warnings;
+    return forecasts;
 }
 
 bool FileList::load(MP3File &record, const QString &path) const

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "naming/FileNameCleaning.h"
-#include "naming/RenamePreview.h"
+#include "naming/FolderRenamePlan.h"
 #include "naming/WorkProgress.h"
 #include "track/PackedTagFields.h"
 
@@ -76,8 +76,13 @@ public:
     bool isShownBottomUp() const { return m_source == Source::Files; }
     // How many folders hold a listed file.
     int folderCount() const;
-    // One warning per file, in the order of files(); names are compared within each folder.
-    std::vector<RenameWarning> renameWarnings() const;
+    // The path, ending in "/", of the listing's folder number folder, and the names of all
+    // its entries as they were read.
+    const QString &folderPath(int folder) const { return m_folders[size_t(folder)].first; }
+    const QStringList &entryNamesOf(int folder) const { return m_folders[size_t(folder)].second; }
+    // What a rename run would do with each file, in the order of files(), were every file
+    // to get its proposed name: the same plan the run follows, over the entries as listed.
+    std::vector<RenameForecast> plannedRenames() const;
 
     // Loads the file at path into record as a listing reads it.
     bool load(MP3File &record, const QString &path) const;

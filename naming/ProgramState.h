@@ -30,6 +30,9 @@ struct ProgramState
     IllegalCharList IllegalChars;
     // Where a rename run records its renames for "Undo Last Rename".
     QString RenameJournalPath;
+    // A run renamed files its journal could not record: a journal still there is of an
+    // older run, and undoing it now would rename the wrong files.
+    bool JournalIsOutdated = false;
     // Caption and address prefix of add-on n at index n - 1; empty in argument mode.
     std::array<QString, AddonCount> AddonNames;
     std::array<QString, AddonCount> AddonURLs;

@@ -2,49 +2,96 @@
 
 #include "platform/RegularFile.h"
 
+#include <QDateTime>
 #include <QString>
 
 #include <optional>
 #include <vector>
 
+// Which file a rename was made on: a file that takes its name later has another device or
+// inode, or, should an inode be reused, most likely another size.
+struct FileIdentity
+{
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 size = 0;
+
+    friend bool operator==(const FileIdentity &, const FileIdentity &) = default;
+};
+
+// The identity of the regular file at path itself; nothing for anything else, a symbolic
+// link to a file included.
+std::optional<FileIdentity> identityOf(const QString &path);
+
+// A step of a rename, or of its undo, after which a killed program would leave the file, or
+// an empty placeholder, under a name nobody chose; written before the step is taken.
+struct JournalStep
+{
+    enum class Kind {
+        Through, // the file moves on to destination through the temporary name
+        Claim, // an empty placeholder claims the name first
+    };
+    Kind kind;
+    // The temporary or the claimed name, in the entry's folder.
+    QString name;
+    // For Through, the entry's new name on a run's way, its old name on an undo's.
+    QString destination;
+
+    friend bool operator==(const JournalStep &, const JournalStep &) = default;
+};
+
 // One rename a run made: in folder (an absolute path), the file named oldName was given
-// newName.
+// newName. Journals written before files were recorded have no file.
 struct JournalEntry
 {
     QString folder;
     QString oldName;
     QString newName;
+    std::optional<FileIdentity> file;
+    std::vector<JournalStep> steps;
 
     friend bool operator==(const JournalEntry &, const JournalEntry &) = default;
 };
 
-// Writes the journal of a rename run as the run goes: each rename is written as soon as it
-// has been made, and the journal is flushed to the disk every FlushInterval renames and at
-// the end. A killed program so leaves a journal that lacks at most the rename it was making;
-// a power cut, at most the renames since the last flush.
+// Writes the journal of a rename run as the run goes. Each rename is written before it is
+// made, and is followed by a failure record should it not be made; a step that could leave
+// something under a name nobody chose is written and flushed to the disk before it is taken.
+// The journal is flushed every FlushInterval renames and at the end. A killed program so
+// leaves a journal that holds every rename it made; a power cut, at least the renames up to
+// the last flush.
 class RenameJournalWriter
 {
 public:
     static constexpr int FlushInterval = 100;
 
-    explicit RenameJournalWriter(QString path);
+    // The journal at path of a run made at made: the first record replaces the journal of
+    // the run before, and is flushed before the rename is made.
+    RenameJournalWriter(QString path, QDateTime made);
+    // Records further steps into the journal at path as it stands, as an undo takes them.
+    static RenameJournalWriter continuing(QString path);
 
-    // The first record replaces the journal of the run before; a run that renames nothing
-    // leaves that journal as it is.
     void record(const JournalEntry &entry);
+    void recordStep(const JournalEntry &entry, const JournalStep &step);
+    // The rename recorded last for entry was not made: the file kept its old name.
+    void recordFailed(const JournalEntry &entry);
     // Makes the journal complete on disk. False when a part of it could not be written: the
     // journal is then removed, since it could not undo the whole run.
     bool finish();
+    // Whether the journal has been started.
+    bool started() const { return m_started; }
 
 private:
     bool start();
     bool append(const QByteArray &bytes);
+    bool flush();
     bool fail();
 
     const QString m_path;
+    const QDateTime m_made;
     std::optional<RegularFile> m_file;
     qint64 m_size = 0;
     int m_unflushed = 0;
+    bool m_started = false;
     bool m_failed = false;
 };
 
@@ -52,14 +99,16 @@ struct JournalContents
 {
     // False when the journal cannot be read or is not one this program wrote whole.
     bool readable = true;
-    // Oldest first; empty when there is no journal.
+    // When the run was made; invalid for a journal of the first format.
+    QDateTime made;
+    // Oldest first, without the renames that were not made; empty when there is no journal.
     std::vector<JournalEntry> entries;
 };
 
 JournalContents readRenameJournal(const QString &path);
-// Replaces the journal at path with one of entries, whole or not at all; with no entries,
-// removes it. False when it could not.
-bool replaceRenameJournal(const QString &path, const std::vector<JournalEntry> &entries);
+// Replaces the journal at path with one of the entries, without their steps, whole or not at
+// all; with no entries, removes it. False when it could not.
+bool replaceRenameJournal(const QString &path, const QDateTime &made, const std::vector<JournalEntry> &entries);
 // Moves an unreadable journal out of the way, never over another file, and returns where to;
 // empty when it could not be moved.
 QString setJournalAside(const QString &path);

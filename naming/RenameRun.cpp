@@ -2,7 +2,10 @@
 
 #include "naming/NewFileNameBuilder.h"
 #include "naming/ProgramState.h"
+#include "platform/FileLookup.h"
 #include "platform/RenameWithoutReplacing.h"
+
+#include <QHash>
 
 using namespace Qt::StringLiterals;
 
@@ -45,42 +48,111 @@ Message completion(int failures, bool undoable, qsizetype renamed, std::optional
 
 } // namespace
 
-RenameRun::RenameRun(ProgramState &state, RenameWindow &window)
+// The plan of one folder, and the steps that carry it out on the disk, each written to the
+// journal before it is taken. The journal names the folder by its canonical path, the one
+// an undo accepts.
+class RenameRun::FolderRun final : public RenameSteps
+{
+public:
+    FolderRun(QString path, const QStringList &entryNames, const QStringList &listedNames, RenameJournalWriter &journal,
+        const RenameCalls &calls)
+        : m_path(canonicalFolder(path).isEmpty() ? path : canonicalFolder(path))
+        , m_journal(journal)
+        , m_calls(calls)
+        , plan(entryNames, listedNames, longestNameIn(m_path), *this)
+    { }
+
+    bool move(const Move &move) override
+    {
+        const QString from = m_path + move.from;
+        const JournalEntry entry {m_path, move.oldName, move.newName, identityOf(from), {}};
+        if (move.step == Step::ToNewName || move.step == Step::ToTemporaryName)
+            m_journal.record(entry);
+        if (move.step == Step::ToTemporaryName)
+            m_journal.recordStep(entry, {JournalStep::Kind::Through, move.to, move.newName});
+        const auto beforeStep = [&](StrandingStep step, const QString &path) {
+            m_journal.recordStep(entry,
+                step == StrandingStep::Claim ? JournalStep {JournalStep::Kind::Claim, fileNameOf(path), {}}
+                                             : JournalStep {JournalStep::Kind::Through, fileNameOf(path), move.to});
+        };
+        const bool renamed = renameWithoutReplacing(from, m_path + move.to, m_calls, beforeStep).renamed;
+        // The file is under its old name: as a rename that was never made.
+        if ((move.step == Step::ToNewName && !renamed) || (move.step == Step::BackToOldName && renamed))
+            m_journal.recordFailed(entry);
+        return renamed;
+    }
+
+private:
+    const QString m_path;
+    RenameJournalWriter &m_journal;
+    const RenameCalls &m_calls;
+
+public:
+    FolderRenamePlan plan;
+};
+
+RenameRun::RenameRun(ProgramState &state, RenameWindow &window, const RenameCalls &calls)
     : m_state(state)
     , m_window(window)
-    , m_journal(state.RenameJournalPath)
+    , m_calls(calls)
+    , m_journal(state.RenameJournalPath, QDateTime::currentDateTimeUtc())
 { }
+
+RenameRun::~RenameRun() = default;
 
 void RenameRun::RenameAllFiles(WorkProgress &progress)
 {
     if (m_window.showMessage(confirmation(m_window.filesKeepingNames())) != MessageAnswer::Yes)
         return;
-    // Paths, not the entries: saving a tag in the editor lists the files again under the walk.
-    QStringList files;
-    files.reserve(qsizetype(m_state.ListedFiles.files().size()));
-    for (const ListedFile &file : m_state.ListedFiles.files())
-        files.append(file.path);
-    if (files.isEmpty()) {
+    if (m_state.ListedFiles.files().empty()) {
         m_window.showMessage(kEmptyList);
         m_window.endProgram();
         return;
     }
+    planFolders();
     m_window.setBusy(true);
-    const bool walked = renameEach(files, progress);
+    const bool walked = renameEach(progress);
+    for (const auto &folder : m_folders)
+        folder->plan.finish();
+    countOutcomes();
     const bool undoable = m_journal.finish();
+    // The journal on disk, if one is left, is of an older run.
+    if (!undoable && m_renamed > 0)
+        m_state.JournalIsOutdated = true;
     m_window.setBusy(false);
     if (walked)
         finish(undoable);
 }
 
-bool RenameRun::renameEach(const QStringList &paths, WorkProgress &progress)
+// One plan per folder over the entries the listing read, each file numbered in run order.
+void RenameRun::planFolders()
 {
-    for (qsizetype i = 0; i < paths.size(); ++i) {
-        if (!progress.carryOn(WorkProgress::Work::Renaming, i, paths.size())) {
-            m_stoppedIn = paths.size();
+    const FileList &listed = m_state.ListedFiles;
+    QHash<int, QStringList> namesOfFolder;
+    for (const ListedFile &file : listed.files())
+        namesOfFolder[file.folder].append(fileNameOf(file.path));
+    QHash<int, FolderRun *> runOfFolder;
+    for (auto folder = namesOfFolder.cbegin(); folder != namesOfFolder.cend(); ++folder) {
+        m_folders.push_back(std::make_unique<FolderRun>(
+            listed.folderPath(folder.key()), listed.entryNamesOf(folder.key()), folder.value(), m_journal, m_calls));
+        runOfFolder.insert(folder.key(), m_folders.back().get());
+    }
+    QHash<int, int> nextNumber;
+    m_walk.reserve(listed.files().size());
+    for (const ListedFile &file : listed.files())
+        m_walk.push_back({file.path, runOfFolder.value(file.folder), nextNumber[file.folder]++});
+}
+
+bool RenameRun::renameEach(WorkProgress &progress)
+{
+    const qsizetype total = qsizetype(m_walk.size());
+    for (qsizetype i = 0; i < total; ++i) {
+        if (!progress.carryOn(WorkProgress::Work::Renaming, i, total)) {
+            m_stoppedIn = total;
             break;
         }
-        const QString &path = paths[i];
+        m_current = &m_walk[size_t(i)];
+        const QString &path = m_current->path;
         m_state.CurrentFile.setIsMissingTags(false);
         if (!fileNameOf(path).toUpper().contains(u".MP3"_s)) {
             m_window.showMessage(kNotAnMP3File);
@@ -89,7 +161,11 @@ bool RenameRun::renameEach(const QStringList &paths, WorkProgress &progress)
         m_state.ForceTagEdit = m_window.IsForceTagEdit();
         // Gone or unreadable since it was listed: it cannot be renamed.
         if (!IsMP3File(path) || !m_state.ListedFiles.load(m_state.CurrentFile, path)) {
-            ++m_failures;
+            FolderRenamePlan &plan = m_current->folder->plan;
+            if (lookUpEntry(path, Links::NotFollowed).kind == EntryKind::Missing)
+                plan.forget(m_current->number);
+            else
+                plan.keep(m_current->number, RenameWarning::NotRenamed);
             continue;
         }
         RenameCurrentFile();
@@ -100,27 +176,20 @@ bool RenameRun::renameEach(const QStringList &paths, WorkProgress &progress)
 void RenameRun::RenameCurrentFile()
 {
     MP3File &file = m_state.CurrentFile;
+    FolderRenamePlan &plan = m_current->folder->plan;
     file.setNewFileName(BuildNewFileName(file, m_window.conventionIndex(), m_state.IllegalChars));
     if (file.IsMissingTags()) {
         if (m_state.ForceTagEdit || m_window.showMessage(kMissingTags) == MessageAnswer::Yes)
             EditTagsThenRename();
+        else
+            plan.keep(m_current->number, RenameWarning::NeedsTags);
         return;
     }
     if (m_state.ForceTagEdit) {
         EditTagsThenRename();
         return;
     }
-    // Each file is renamed within the folder it lies in.
-    const QString folder = folderOf(file.FileName());
-    const QString newPath = folder + file.NewFileName();
-    if (!renameWithoutReplacing(file.FileName(), newPath).renamed) {
-        ++m_failures;
-        return;
-    }
-    if (newPath == file.FileName())
-        return;
-    ++m_renamed;
-    m_journal.record({folder, fileNameOf(file.FileName()), file.NewFileName()});
+    plan.give(m_current->number, file.NewFileName());
 }
 
 // One pass through the editor, then the file is named after its tag as it now stands.
@@ -134,6 +203,18 @@ void RenameRun::EditTagsThenRename()
     m_state.CurrentFile.setIsMissingTags(false);
     m_state.ForceTagEdit = false;
     RenameCurrentFile();
+}
+
+void RenameRun::countOutcomes()
+{
+    for (const WalkedFile &file : m_walk) {
+        const FolderRenamePlan &plan = file.folder->plan;
+        const RenameWarning outcome = plan.forecast(file.number).warning;
+        if (plan.wasRenamed(file.number))
+            ++m_renamed;
+        else if (outcome == RenameWarning::NotRenamed || keepsNameInUse(outcome))
+            ++m_failures;
+    }
 }
 
 void RenameRun::finish(bool undoable)

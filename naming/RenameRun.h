@@ -3,10 +3,13 @@
 #include "naming/RenameJournal.h"
 #include "naming/WorkProgress.h"
 #include "platform/Message.h"
+#include "platform/RenameWithoutReplacing.h"
 
 #include <QStringList>
 
+#include <memory>
 #include <optional>
+#include <vector>
 
 struct ProgramState;
 
@@ -32,27 +35,46 @@ public:
 
 // "Rename All Files": after the person confirms, every listed file is loaded, named after
 // its tag under the chosen convention and renamed within its own folder, never over an
-// existing file. The progress may stop the run between two files. A file
-// whose tag lacks a field the convention needs, or every file while "Force Tag Edit" is
-// ticked, goes through the tag editor first. Every rename made is written to the journal
-// that "Undo Last Rename" reads.
+// existing file, in the order the folder's plan gives (a file whose new name another listed
+// file holds waits until that one has moved on). The progress may stop the run between two
+// files. A file whose tag lacks a field the convention needs, or every file while "Force Tag
+// Edit" is ticked, goes through the tag editor first. Every rename is written to the journal
+// that "Undo Last Rename" reads before it is made.
 class RenameRun
 {
 public:
-    RenameRun(ProgramState &state, RenameWindow &window);
+    // calls: how files are renamed; tests put in calls that fail or kill the program.
+    RenameRun(ProgramState &state, RenameWindow &window, const RenameCalls &calls = RenameCalls::kernel());
+    ~RenameRun();
 
     void RenameAllFiles(WorkProgress &progress);
 
 private:
-    // Walks the paths; false when a file that is no MP3 file stopped the run.
-    bool renameEach(const QStringList &paths, WorkProgress &progress);
+    class FolderRun;
+    struct WalkedFile
+    {
+        QString path;
+        FolderRun *folder;
+        // The file's number in its folder's plan.
+        int number;
+    };
+
+    void planFolders();
+    // Walks the files; false when a file that is no MP3 file stopped the run.
+    bool renameEach(WorkProgress &progress);
     void RenameCurrentFile();
     void EditTagsThenRename();
+    void countOutcomes();
     void finish(bool undoable);
 
     ProgramState &m_state;
     RenameWindow &m_window;
+    const RenameCalls &m_calls;
     RenameJournalWriter m_journal;
+    std::vector<std::unique_ptr<FolderRun>> m_folders;
+    // Copied when the run starts: saving a tag in the editor lists the files again under the walk.
+    std::vector<WalkedFile> m_walk;
+    const WalkedFile *m_current = nullptr;
     int m_failures = 0;
     qsizetype m_renamed = 0;
     // The number of files the run was to walk, once the progress stopped it.

@@ -5,24 +5,59 @@
 #include "platform/FileLookup.h"
 #include "platform/RenameWithoutReplacing.h"
 
+#include <QHash>
+#include <QLocale>
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-Message confirmation(qsizetype renames)
+// The folder of every entry, or the one folder all of them lie below, and how many there are.
+QString whereFrom(const std::vector<JournalEntry> &entries)
 {
+    QHash<QString, bool> folders;
+    QString common = entries.front().folder;
+    for (const JournalEntry &entry : entries) {
+        folders.insert(entry.folder, true);
+        while (!withTrailingSlash(entry.folder).startsWith(withTrailingSlash(common)))
+            common = folderOf(common.endsWith(u'/') ? common.chopped(1) : common);
+    }
+    if (folders.size() == 1)
+        return u"in \"%1\""_s.arg(common);
+    return u"in %1 folders under \"%2\""_s.arg(folders.size()).arg(common);
+}
+
+Message confirmation(const JournalContents &journal)
+{
+    const QString when = journal.made.isValid()
+        ? u"the rename run of %1"_s.arg(QLocale().toString(journal.made.toLocalTime(), QLocale::ShortFormat))
+        : u"the last rename run"_s;
     return {u"Undo Last Rename?"_s,
-        u"This will give %1 file(s) back the names they had before the last rename run."_s.arg(renames),
+        u"This will give %1 file(s) %2 back the names they had before %3."_s.arg(journal.entries.size())
+            .arg(whereFrom(journal.entries), when),
         MessageButtons::YesNo, MessageIcon::Question};
 }
 
-Message completion(int undone, qsizetype kept)
+const Message kNothingToUndo {u"Undo Last Rename"_s,
+    u"The last rename run renamed no files: there is nothing to undo."_s, MessageButtons::Ok, MessageIcon::Information};
+
+struct UndoCounts
 {
-    QString text = u"%1 file(s) have their old names again."_s.arg(undone);
-    if (kept > 0)
-        text += u"\n%1 file(s) could not be given their old names."_s.arg(kept);
+    int undone = 0;
+    int notUndone = 0;
+    int strangers = 0;
+};
+
+Message completion(const UndoCounts &counts)
+{
+    QString text = u"%1 file(s) have their old names again."_s.arg(counts.undone);
+    if (counts.notUndone > 0)
+        text += u"\n%1 file(s) could not be given their old names."_s.arg(counts.notUndone);
+    if (counts.strangers > 0)
+        text
+            += u"\n%1 file(s) were left alone: they are no longer the files that were renamed."_s.arg(counts.strangers);
     return {u"Undo Complete"_s, text, MessageButtons::Ok, MessageIcon::Information};
 }
 
@@ -34,33 +69,82 @@ Message setAside(const QString &aside)
     return {u"Undo Last Rename"_s, text, MessageButtons::Ok, MessageIcon::Critical};
 }
 
+// Whether the file at path is the one the entry recorded; any regular file, for a journal
+// that recorded none.
+bool holdsRecordedFile(const QString &path, const JournalEntry &entry)
+{
+    const std::optional<FileIdentity> found = identityOf(path);
+    return found && (!entry.file || (found->device == entry.file->device && found->inode == entry.file->inode));
+}
+
+// Gives each file its old name back, newest first: a name an earlier rename gave up may have
+// been taken by a later one. Only a record whose old name is taken stays in kept.
+UndoCounts undo(const JournalContents &journal, const RenameCalls &calls, RenameJournalWriter &steps,
+    std::vector<JournalEntry> &kept)
+{
+    UndoCounts counts;
+    // The folder itself, as the run recorded it: not reached through a link, nor another
+    // folder put where it was.
+    QHash<QString, bool> folderIsRecorded;
+    for (auto entry = journal.entries.rbegin(); entry != journal.entries.rend(); ++entry) {
+        auto recorded = folderIsRecorded.constFind(entry->folder);
+        if (recorded == folderIsRecorded.cend())
+            recorded = folderIsRecorded.insert(
+                entry->folder, canonicalFolder(entry->folder) == withTrailingSlash(entry->folder));
+        const QString folder = withTrailingSlash(entry->folder);
+        if (!*recorded || !holdsRecordedFile(folder + entry->newName, *entry)) {
+            // Killed during an undo, or put back by hand: the file already has its old name.
+            if (*recorded && entry->file && holdsRecordedFile(folder + entry->oldName, *entry))
+                ++counts.undone;
+            else
+                ++counts.strangers;
+            continue;
+        }
+        const auto beforeStep = [&](StrandingStep step, const QString &path) {
+            steps.recordStep(*entry,
+                step == StrandingStep::Claim
+                    ? JournalStep {JournalStep::Kind::Claim, fileNameOf(path), {}}
+                    : JournalStep {JournalStep::Kind::Through, fileNameOf(path), entry->oldName});
+        };
+        const RenameOutcome outcome
+            = renameWithoutReplacing(folder + entry->newName, folder + entry->oldName, calls, beforeStep);
+        if (outcome.renamed)
+            ++counts.undone;
+        else if (outcome.error == EEXIST)
+            kept.push_back(*entry);
+        else
+            ++counts.notUndone;
+    }
+    std::reverse(kept.begin(), kept.end());
+    counts.notUndone += int(kept.size());
+    return counts;
+}
+
 } // namespace
 
-void UndoLastRename(const QString &journalPath, RenameWindow &window)
+void UndoLastRename(const QString &journalPath, RenameWindow &window, const RenameCalls &calls)
 {
     const JournalContents journal = readRenameJournal(journalPath);
     if (!journal.readable) {
         window.showMessage(setAside(setJournalAside(journalPath)));
         return;
     }
-    if (journal.entries.empty()
-        || window.showMessage(confirmation(qsizetype(journal.entries.size()))) != MessageAnswer::Yes)
+    if (journal.entries.empty()) {
+        window.showMessage(kNothingToUndo);
+        return;
+    }
+    if (window.showMessage(confirmation(journal)) != MessageAnswer::Yes)
         return;
 
     window.setBusy(true);
     std::vector<JournalEntry> kept;
-    int undone = 0;
-    // Newest first: a name an earlier rename gave up may have been taken by a later one.
-    for (auto entry = journal.entries.rbegin(); entry != journal.entries.rend(); ++entry) {
-        const QString folder = withTrailingSlash(entry->folder);
-        if (renameWithoutReplacing(folder + entry->newName, folder + entry->oldName).renamed)
-            ++undone;
-        else
-            kept.push_back(*entry);
-    }
-    std::reverse(kept.begin(), kept.end());
-    replaceRenameJournal(journalPath, kept);
+    RenameJournalWriter steps = RenameJournalWriter::continuing(journalPath);
+    const UndoCounts counts = undo(journal, calls, steps, kept);
+    steps.finish();
+    for (JournalEntry &entry : kept)
+        entry.steps.clear();
+    replaceRenameJournal(journalPath, journal.made, kept);
     window.ScanFilesFromFolder();
     window.setBusy(false);
-    window.showMessage(completion(undone, qsizetype(kept.size())));
+    window.showMessage(completion(counts));
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+class QColor;
 class QGroupBox;
+class QPalette;
 class QLabel;
 class QWidget;
 
@@ -22,3 +24,10 @@ void keepRightOf(QWidget &widget, const QWidget &neighbour, int gap);
 
 // Widens container, where needed, so that child ends margin pixels inside it.
 void growToHold(QWidget &container, const QWidget &child, int margin);
+
+// The WCAG contrast ratio of two colours, from 1 (the same) to 21 (black on white).
+double contrastRatio(const QColor &a, const QColor &b);
+
+// Text drawn fainter than the palette's own, for rows of less weight, that still reads at a
+// contrast of at least 4.5:1 on the palette's base, in a light scheme as in a dark one.
+QColor fainterText(const QPalette &palette);

@@ -1,6 +1,7 @@
 #include "support/AppHarness.h"
 #include "support/IndependentTaggers.h"
 #include "support/TempFolder.h"
+#include "widgets/WidgetLook.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -67,12 +68,20 @@ TEST(RenameAllFiles, UndoLastRenameAfterAForcedRunAndARestart)
     {
         AppHarness app(home.path());
         EXPECT_FALSE(app.action(u"mnuitmToolsUndo").isEnabled());
+        // The first file heading for a name gets it unmarked; the second keeps its name and
+        // says why; an unchanged name is drawn fainter, yet readable.
+        const QString keeps = u"Keeps its name: 'Band - Song.mp3' is already taken in this folder"_s;
         for (int row = 0; row < 3; ++row) {
             const QModelIndex cell = app.grid().model()->index(row, 1);
-            EXPECT_EQ(cell.data(Qt::DecorationRole).isValid(), row < 2) << row;
-            EXPECT_EQ(cell.data(Qt::AccessibleDescriptionRole).toString().isEmpty(), row == 2) << row;
+            EXPECT_EQ(cell.data(Qt::DecorationRole).isValid(), row == 1) << row;
+            EXPECT_EQ(cell.data(Qt::ToolTipRole).toString(), row == 1 ? keeps : QString()) << row;
+            EXPECT_EQ(cell.data(Qt::AccessibleDescriptionRole).toString(), row == 1 ? keeps : QString()) << row;
+            EXPECT_EQ(cell.data(Qt::AccessibleTextRole), cell.data(Qt::DisplayRole)) << row;
             EXPECT_EQ(cell.data(Qt::ForegroundRole).isValid(), row == 2) << row;
         }
+        const QColor faint = app.grid().model()->index(2, 1).data(Qt::ForegroundRole).value<QColor>();
+        EXPECT_GE(contrastRatio(faint, app.grid().palette().color(QPalette::Base)), 4.5);
+        EXPECT_FALSE(app.grid().accessibleName().isEmpty());
         app.window().FileGrid_Click(); // no current row yet: nothing happens
         app.clickRow(2);
         app.control<QCheckBox>(u"chkForceTagEdit").setChecked(true);

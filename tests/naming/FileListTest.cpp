@@ -13,23 +13,28 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// A file as the grid shows it: its name, the one proposed and what a rename would do.
 struct Row
 {
     QString shown;
     QString newName;
+    RenameWarning warning = RenameWarning::None;
 
     friend bool operator==(const Row &, const Row &) = default;
     friend void PrintTo(const Row &row, std::ostream *out)
     {
         *out << row.shown.toStdString() << " -> " << row.newName.toStdString();
+        if (row.warning != RenameWarning::None)
+            *out << " (warning " << int(row.warning) << ')';
     }
 };
 
 std::vector<Row> rowsOf(const FileList &list)
 {
+    const std::vector<RenameForecast> forecasts = list.plannedRenames();
     std::vector<Row> rows;
-    for (const ListedFile &file : list.files())
-        rows.push_back({file.shownName().toString(), file.newName});
+    for (size_t i = 0; i < list.files().size(); ++i)
+        rows.push_back({list.files()[i].shownName().toString(), list.files()[i].newName, forecasts[i].warning});
     return rows;
 }
 
@@ -49,72 +54,65 @@ protected:
 
 } // namespace
 
-// A folder alone, or with every folder below it: its own files first, each subfolder after
-// them in the order names are listed, each file shown by its path below the folder. Folders
-// not entered: hidden ones and links to folders.
-TEST_F(FileListTest, ListsAFolderAloneOrWithItsSubfolders)
+// A folder alone, or with every folder below it: its own files first, then each subfolder in
+// the order names are listed ("_" after the letters), each file shown by its path below the
+// folder. Hidden folders and links to folders are not entered; a folder named like an MP3
+// file is. Files named from several folders are listed in their order, shown bottom up by
+// their bare names, each read from its own folder; a regular file that is no MP3 file is
+// listed without a name. A proposed name is compared with every entry of the file's own
+// folder, whatever its kind, and with no other folder's.
+TEST_F(FileListTest, ListsAFolderAloneWithItsSubfoldersOrFilesByName)
 {
     writeSong(u"b.mp3"_s, "Top");
     writeSong(u"Album/02.mp3"_s, "Two");
     writeSong(u"Album/01.mp3"_s, "One");
     writeSong(u"Album/Disc 2/01.mp3"_s, "Deep");
-    writeSong(u"album b/01.mp3"_s, "Other");
+    writeSong(u"album b.mp3/01.mp3"_s, "Other");
+    writeSong(u"album b.mp3/Band - One.mp3"_s, "One");
+    writeSong(u"_Live/01.mp3"_s, "Live");
+    folder.makeFifo(u"_Live/Band - Live.mp3"_s);
     writeSong(u".hidden/01.mp3"_s, "Hidden");
-    ASSERT_EQ(::symlink("Album", QFile::encodeName(folder.path(u"linked"_s)).constData()), 0);
+    const TempFolder elsewhere;
+    elsewhere.write(u"01.mp3"_s, taggedAudio("Elsewhere", "Band"));
+    const auto link = [&](const QString &target, const QString &name) {
+        return ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(folder.path(name)).constData()) == 0;
+    };
+    ASSERT_TRUE(link(u"../b.mp3"_s, u"_Live/link.mp3"_s) && link(elsewhere.path(), u"linked"_s));
+    using enum RenameWarning;
     const struct
     {
+        const char *what;
+        QStringList named; // none: the folder is listed
         bool subfolders;
         std::vector<Row> rows;
         int folders;
     } cases[] = {
-        {false, {{u"b.mp3"_s, u"Band - Top.mp3"_s}}, 1},
-        {true,
+        {"the folder alone", {}, false, {{u"b.mp3"_s, u"Band - Top.mp3"_s}}, 1},
+        {"with its subfolders", {}, true,
             {{u"b.mp3"_s, u"Band - Top.mp3"_s}, {u"Album/01.mp3"_s, u"Band - One.mp3"_s},
                 {u"Album/02.mp3"_s, u"Band - Two.mp3"_s}, {u"Album/Disc 2/01.mp3"_s, u"Band - Deep.mp3"_s},
-                {u"album b/01.mp3"_s, u"Band - Other.mp3"_s}},
-            4},
+                {u"album b.mp3/01.mp3"_s, u"Band - Other.mp3"_s},
+                {u"album b.mp3/Band - One.mp3"_s, u"Band - One.mp3"_s, Unchanged},
+                {u"_Live/01.mp3"_s, u"Band - Live.mp3"_s, NameTaken}, {u"_Live/link.mp3"_s, u"Band - Top.mp3"_s}},
+            5},
+        {"files by name",
+            {folder.path(u"_Live/01.mp3"_s), folder.path(u"Album/02.mp3"_s), folder.path(u"album b.mp3/01.mp3"_s),
+                folder.write(u"Album/notes.txt"_s, "notes")},
+            false,
+            {{u"01.mp3"_s, u"Band - Live.mp3"_s, NameTaken}, {u"02.mp3"_s, u"Band - Two.mp3"_s},
+                {u"01.mp3"_s, u"Band - Other.mp3"_s}, {u"notes.txt"_s, {}, NeedsTags}},
+            3},
     };
     for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
         list.setIncludesSubfolders(c.subfolders);
-        const ListingResult result = list.listFolder(folder.path(), progress);
-        EXPECT_EQ(rowsOf(list), c.rows) << c.subfolders;
+        const ListingResult result
+            = c.named.isEmpty() ? list.listFolder(folder.path(), progress) : list.listFiles(c.named, progress);
+        EXPECT_EQ(rowsOf(list), c.rows);
         EXPECT_EQ(result.found, qsizetype(c.rows.size()));
         EXPECT_EQ(list.folderCount(), c.folders);
-        EXPECT_FALSE(list.isShownBottomUp());
+        EXPECT_EQ(list.isShownBottomUp(), !c.named.isEmpty());
     }
-    // Names are compared within each folder: the same proposed name in two folders is no clash.
-    writeSong(u"album b/Band - One.mp3"_s, "One");
-    list.listFolder(folder.path(), progress);
-    using enum RenameWarning;
-    EXPECT_EQ(list.renameWarnings(), (std::vector {None, None, None, None, None, Unchanged}));
-}
-
-// Files named from several folders: each keeps its own folder and its own tags, a file of the
-// same name in another folder is not taken for it, and a regular file that is no MP3 file is
-// listed without a name. Shown bottom up by their bare names.
-TEST_F(FileListTest, ListsNamedFilesEachFromItsOwnFolder)
-{
-    writeSong(u"album1/02.mp3"_s, "Stranger");
-    const QStringList paths = {writeSong(u"album1/01.mp3"_s, "One"), writeSong(u"album2/02.mp3"_s, "Two"),
-        writeSong(u"album2/03.mp3"_s, "Three"), folder.write(u"album2/notes.txt"_s, "notes")};
-    list.listFiles(paths, progress);
-    EXPECT_EQ(rowsOf(list),
-        (std::vector<Row> {{u"01.mp3"_s, u"Band - One.mp3"_s}, {u"02.mp3"_s, u"Band - Two.mp3"_s},
-            {u"03.mp3"_s, u"Band - Three.mp3"_s}, {u"notes.txt"_s, {}}}));
-    EXPECT_EQ(list.files()[1].path, paths[1]);
-    EXPECT_TRUE(list.files()[3].needsTags);
-    EXPECT_EQ(list.folderCount(), 2);
-    EXPECT_TRUE(list.isShownBottomUp());
-}
-
-// No bound on the number of files.
-TEST_F(FileListTest, ListsMoreThanAThousandFiles)
-{
-    for (int i = 0; i < 1001; ++i)
-        folder.write(u"%1.mp3"_s.arg(i, 4, 10, QChar(u'0')), QByteArray());
-    list.listFolder(folder.path(), progress);
-    ASSERT_EQ(list.files().size(), 1001u);
-    EXPECT_EQ(list.files().back().shownName(), u"1000.mp3"_s);
 }
 
 // A file swapped for something else, or removed, between the folder's reading and its own is
@@ -138,23 +136,26 @@ TEST_F(FileListTest, AFileSwappedOrRemovedAfterTheFolderWasReadIsNotListed)
     EXPECT_EQ(rowsOf(list), (std::vector<Row> {{u"a.mp3"_s, u"Band - A.mp3"_s}, {u"z.mp3"_s, u"Band - Z.mp3"_s}}));
 }
 
-// Stopped part way, a listing keeps the files read so far; a new convention rebuilds the
-// proposed names from the tags as read, and only a new listing reads the files again.
-TEST_F(FileListTest, StopsPartWayAndRebuildsNamesFromTheTagsAsRead)
+// Stopped part way, a listing keeps the files read so far; run to its end, it lists any
+// number of them. A new convention rebuilds the proposed names from the tags as read, and
+// only a new listing reads the files again.
+TEST_F(FileListTest, StopsPartWayListsAnyNumberAndRebuildsNamesFromTheTagsAsRead)
 {
-    for (const char *name : {"a", "b", "c"})
-        writeSong(QString::fromLatin1(name) + u".mp3"_s, name);
+    for (int i = 0; i <= 1000; ++i)
+        writeSong(u"%1.mp3"_s.arg(i, 4, 10, QChar(u'0')), "Song");
     progress.stopAt = 2;
     EXPECT_TRUE(list.listFolder(folder.path(), progress).stopped);
     EXPECT_EQ(list.files().size(), 2u);
     progress.stopAt.reset();
     list.listFolder(folder.path(), progress);
+    ASSERT_EQ(list.files().size(), 1001u);
+    EXPECT_EQ(list.files().back().shownName(), u"1000.mp3"_s);
 
-    ASSERT_TRUE(WriteID3TagFields(folder.path(u"a.mp3"_s), u"Group"_s, u"New"_s, {}, {}, {}, 0));
+    ASSERT_TRUE(WriteID3TagFields(folder.path(u"0000.mp3"_s), u"Group"_s, u"New"_s, {}, {}, {}, 0));
     IllegalCharList illegalChars;
     FillIllegalChars(illegalChars);
     list.setNaming(2, illegalChars); // "Song Title - Artist"
-    EXPECT_EQ(list.files()[0].newName, u"A - Band.mp3"_s);
+    EXPECT_EQ(list.files()[0].newName, u"Song - Band.mp3"_s);
     list.listAgain(progress);
     EXPECT_EQ(list.files()[0].newName, u"New - Group.mp3"_s);
 }

@@ -1,0 +1,72 @@
+#include "naming/InterruptedRename.h"
+
+#include "naming/RenameJournal.h"
+#include "platform/FileLookup.h"
+#include "platform/RegularFile.h"
+#include "platform/RenameWithoutReplacing.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool isRecordedFile(const std::optional<FileIdentity> &found, const JournalEntry &entry)
+{
+    return found && entry.file && found->device == entry.file->device && found->inode == entry.file->inode;
+}
+
+struct PutRight
+{
+    int filesMovedOn = 0;
+    int placeholdersRemoved = 0;
+};
+
+void finishSteps(const JournalEntry &entry, const RenameCalls &calls, PutRight &putRight)
+{
+    const QString folder = withTrailingSlash(entry.folder);
+    for (const JournalStep &step : entry.steps) {
+        const QString path = folder + step.name;
+        const std::optional<FileIdentity> found = identityOf(path);
+        if (step.kind == JournalStep::Kind::Through && isRecordedFile(found, entry)) {
+            const QString other = step.destination == entry.newName ? entry.oldName : entry.newName;
+            if (renameWithoutReplacing(path, folder + step.destination, calls).renamed
+                || renameWithoutReplacing(path, folder + other, calls).renamed)
+                ++putRight.filesMovedOn;
+        } else if (step.kind == JournalStep::Kind::Claim && found && found->size == 0 && !isRecordedFile(found, entry)
+            && removeFile(path)) {
+            ++putRight.placeholdersRemoved;
+        }
+    }
+}
+
+} // namespace
+
+std::optional<Message> FinishInterruptedRename(const QString &journalPath, const RenameCalls &calls)
+{
+    JournalContents journal = readRenameJournal(journalPath);
+    const auto hasSteps = [](const JournalEntry &entry) { return !entry.steps.empty(); };
+    if (!journal.readable || std::ranges::none_of(journal.entries, hasSteps))
+        return std::nullopt;
+
+    PutRight putRight;
+    std::vector<JournalEntry> standing;
+    for (JournalEntry &entry : journal.entries) {
+        const bool folderIsRecorded = canonicalFolder(entry.folder) == withTrailingSlash(entry.folder);
+        if (hasSteps(entry) && folderIsRecorded)
+            finishSteps(entry, calls, putRight);
+        // A rename with steps stands when its file now has the new name; the others stand as
+        // they are, for undo to judge.
+        if (!hasSteps(entry) || isRecordedFile(identityOf(withTrailingSlash(entry.folder) + entry.newName), entry)) {
+            entry.steps.clear();
+            standing.push_back(std::move(entry));
+        }
+    }
+    replaceRenameJournal(journalPath, journal.made, standing);
+    if (putRight.filesMovedOn == 0 && putRight.placeholdersRemoved == 0)
+        return std::nullopt;
+    QString text = u"The last rename run or undo was cut short. What it left half done has been put right:"_s;
+    if (putRight.filesMovedOn > 0)
+        text += u"\n%1 file(s) left under a temporary name were given their names."_s.arg(putRight.filesMovedOn);
+    if (putRight.placeholdersRemoved > 0)
+        text += u"\n%1 empty placeholder(s) were removed."_s.arg(putRight.placeholdersRemoved);
+    return Message {u"Rename Interrupted"_s, text, MessageButtons::Ok, MessageIcon::Information};
+}
