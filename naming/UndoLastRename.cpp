@@ -1,7 +1,9 @@
 #include "naming/UndoLastRename.h"
 
+#include "naming/FolderRenamePlan.h"
 #include "naming/RenameJournal.h"
 #include "naming/RenameRun.h"
+#include "platform/DirectoryListing.h"
 #include "platform/FileLookup.h"
 #include "platform/RenameWithoutReplacing.h"
 
@@ -9,6 +11,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -77,8 +80,46 @@ bool holdsRecordedFile(const QString &path, const JournalEntry &entry)
     return found && (!entry.file || (found->device == entry.file->device && found->inode == entry.file->inode));
 }
 
-// Gives each file its old name back, newest first: a name an earlier rename gave up may have
-// been taken by a later one. Only a record whose old name is taken stays in kept.
+// The steps of an undo in one folder, each that could strand a file written to the journal
+// before it is taken.
+class UndoSteps final : public RenameSteps
+{
+public:
+    UndoSteps(const QString &folder, const std::vector<const JournalEntry *> &entries, const RenameCalls &calls,
+        RenameJournalWriter &journal)
+        : m_folder(withTrailingSlash(folder))
+        , m_entries(entries)
+        , m_calls(calls)
+        , m_journal(journal)
+    { }
+
+    bool move(const Move &move) override
+    {
+        const JournalEntry &entry = *m_entries[size_t(move.file)];
+        const auto through = [&](const QString &name) {
+            m_journal.recordStep(entry, {JournalStep::Kind::Through, name, entry.oldName});
+        };
+        if (move.step == Step::ToTemporaryName)
+            through(move.to);
+        const auto beforeStep = [&](StrandingStep step, const QString &path) {
+            if (step == StrandingStep::Claim)
+                m_journal.recordStep(entry, {JournalStep::Kind::Claim, fileNameOf(path), {}});
+            else
+                through(fileNameOf(path));
+        };
+        return renameWithoutReplacing(m_folder + move.from, m_folder + move.to, m_calls, beforeStep).renamed;
+    }
+
+private:
+    const QString m_folder;
+    const std::vector<const JournalEntry *> &m_entries;
+    const RenameCalls &m_calls;
+    RenameJournalWriter &m_journal;
+};
+
+// Gives each file its old name back, in each folder by the plan a run follows: newest first,
+// a file holding an old name moving on first, a cycle through a temporary name. Only a
+// record whose old name is taken stays in kept, oldest first.
 UndoCounts undo(const JournalContents &journal, const RenameCalls &calls, RenameJournalWriter &steps,
     std::vector<JournalEntry> &kept)
 {
@@ -86,36 +127,49 @@ UndoCounts undo(const JournalContents &journal, const RenameCalls &calls, Rename
     // The folder itself, as the run recorded it: not reached through a link, nor another
     // folder put where it was.
     QHash<QString, bool> folderIsRecorded;
+    QHash<QString, std::vector<const JournalEntry *>> toUndo;
+    QStringList folders;
     for (auto entry = journal.entries.rbegin(); entry != journal.entries.rend(); ++entry) {
         auto recorded = folderIsRecorded.constFind(entry->folder);
         if (recorded == folderIsRecorded.cend())
             recorded = folderIsRecorded.insert(
                 entry->folder, canonicalFolder(entry->folder) == withTrailingSlash(entry->folder));
         const QString folder = withTrailingSlash(entry->folder);
-        if (!*recorded || !holdsRecordedFile(folder + entry->newName, *entry)) {
+        if (*recorded && holdsRecordedFile(folder + entry->newName, *entry)) {
+            if (!toUndo.contains(entry->folder))
+                folders.append(entry->folder);
+            toUndo[entry->folder].push_back(&*entry);
+        } else if (*recorded && entry->file && holdsRecordedFile(folder + entry->oldName, *entry)) {
             // Killed during an undo, or put back by hand: the file already has its old name.
-            if (*recorded && entry->file && holdsRecordedFile(folder + entry->oldName, *entry))
-                ++counts.undone;
-            else
-                ++counts.strangers;
-            continue;
-        }
-        const auto beforeStep = [&](StrandingStep step, const QString &path) {
-            steps.recordStep(*entry,
-                step == StrandingStep::Claim
-                    ? JournalStep {JournalStep::Kind::Claim, fileNameOf(path), {}}
-                    : JournalStep {JournalStep::Kind::Through, fileNameOf(path), entry->oldName});
-        };
-        const RenameOutcome outcome
-            = renameWithoutReplacing(folder + entry->newName, folder + entry->oldName, calls, beforeStep);
-        if (outcome.renamed)
             ++counts.undone;
-        else if (outcome.error == EEXIST)
-            kept.push_back(*entry);
-        else
-            ++counts.notUndone;
+        } else {
+            ++counts.strangers;
+        }
     }
-    std::reverse(kept.begin(), kept.end());
+    std::vector<const JournalEntry *> keptEntries;
+    for (const QString &folder : std::as_const(folders)) {
+        const std::vector<const JournalEntry *> &entries = toUndo[folder];
+        QStringList newNames;
+        for (const JournalEntry *entry : entries)
+            newNames.append(entry->newName);
+        UndoSteps undoSteps(folder, entries, calls, steps);
+        FolderRenamePlan plan(listEntryNames(folder), newNames, longestNameIn(folder), undoSteps);
+        for (size_t k = 0; k < entries.size(); ++k)
+            plan.give(int(k), entries[k]->oldName);
+        plan.finish();
+        for (size_t k = 0; k < entries.size(); ++k) {
+            const RenameWarning outcome = plan.forecast(int(k)).warning;
+            if (plan.wasRenamed(int(k)))
+                ++counts.undone;
+            else if (outcome == RenameWarning::NameTaken || outcome == RenameWarning::NameCaseClash)
+                keptEntries.push_back(entries[k]);
+            else
+                ++counts.notUndone;
+        }
+    }
+    std::ranges::sort(keptEntries);
+    for (const JournalEntry *entry : keptEntries)
+        kept.push_back(*entry);
     counts.notUndone += int(kept.size());
     return counts;
 }

@@ -1,0 +1,163 @@
+#include "naming/InterruptedRename.h"
+#include "naming/ProgramState.h"
+#include "naming/RenameRun.h"
+#include "naming/UndoLastRename.h"
+#include "support/IndependentTaggers.h"
+#include "support/ScriptedProgress.h"
+#include "support/ScriptedRenameWindow.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include <csignal>
+#include <memory>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+void PrintTo(const RenameForecast &forecast, std::ostream *out)
+{
+    *out << "warning " << int(forecast.warning) << " held by '" << forecast.heldBy.toStdString() << "'";
+}
+
+namespace {
+
+using enum MessageAnswer;
+using enum RenameWarning;
+
+struct Song
+{
+    QString name;
+    QByteArray title; // by "Band"
+    QString planned; // the name it is to have after the run
+};
+
+// A folder of songs, each holding its name at the start of its contents, listed as the
+// program lists a folder, with the journal kept elsewhere.
+class PlannedFolder
+{
+public:
+    explicit PlannedFolder(const std::vector<Song> &songs, const QStringList &folders = {})
+        : m_songs(songs)
+    {
+        state.RenameJournalPath = m_state.path(u"last-rename.journal"_s);
+        for (const Song &song : songs)
+            files.write(song.name, song.name.toUtf8() + ';' + taggedAudio(song.title, "Band"));
+        for (const QString &folder : folders)
+            files.makeFolder(folder);
+        relist();
+    }
+
+    void relist() { state.ListedFiles.listFolder(files.path(), progress); }
+    void run(std::deque<MessageAnswer> answers, const RenameCalls &calls = RenameCalls::kernel())
+    {
+        window.answers = std::move(answers);
+        RenameRun(state, window, calls).RenameAllFiles(progress);
+    }
+    void undo()
+    {
+        const bool anything = !readRenameJournal(state.RenameJournalPath).entries.empty();
+        window.answers = anything ? std::deque {Yes, Ok} : std::deque {Ok};
+        UndoLastRename(state.RenameJournalPath, window);
+    }
+    // The name each song has now, in the order given; empty for one that is nowhere.
+    QStringList namesNow() const
+    {
+        QStringList names;
+        for (const Song &song : m_songs) {
+            QString found;
+            for (const QString &name : files.fileNames()) {
+                if (files.read(name).startsWith(song.name.toUtf8() + ';'))
+                    found = name;
+            }
+            names.append(found);
+        }
+        return names;
+    }
+    QStringList oldNames() const { return namesOf(&Song::name); }
+    QStringList plannedNames() const { return namesOf(&Song::planned); }
+
+    TempFolder files;
+    ProgramState state;
+    ScriptedRenameWindow window;
+    ScriptedProgress progress;
+
+private:
+    QStringList namesOf(QString Song::*name) const
+    {
+        QStringList names;
+        for (const Song &song : m_songs)
+            names.append(song.*name);
+        return names;
+    }
+
+    const std::vector<Song> m_songs;
+    TempFolder m_state;
+};
+
+} // namespace
+
+// Each plan, forecast over the listed entries, is what the run does: the files that keep
+// their names are the ones the completion box counts, and undo gives every old name back.
+TEST(RenamePlan, TheRunDoesWhatTheGridForecasts)
+{
+    const RenameForecast renamed;
+    const struct
+    {
+        const char *what;
+        std::vector<Song> songs; // in the order they are listed
+        QStringList folders; // entries that stay
+        std::vector<RenameForecast> forecasts;
+    } cases[] = {
+        {"a chain: the holder of a name moves on first",
+            {{u"Band - B.mp3"_s, "C", u"Band - C.mp3"_s}, {u"Band - C.mp3"_s, "D", u"Band - D.mp3"_s}}, {},
+            {renamed, renamed}},
+        {"a swap", {{u"Band - B.mp3"_s, "C", u"Band - C.mp3"_s}, {u"Band - C.mp3"_s, "B", u"Band - B.mp3"_s}}, {},
+            {renamed, renamed}},
+        {"a cycle of three",
+            {{u"Band - B.mp3"_s, "C", u"Band - C.mp3"_s}, {u"Band - C.mp3"_s, "D", u"Band - D.mp3"_s},
+                {u"Band - D.mp3"_s, "B", u"Band - B.mp3"_s}},
+            {}, {renamed, renamed, renamed}},
+        {"a name taken by an entry that stays", {{u"a.mp3"_s, "X", u"a.mp3"_s}}, {u"Band - X.mp3"_s},
+            {{NameTaken, u"Band - X.mp3"_s}}},
+        {"a name taken but for case", {{u"a.mp3"_s, "X", u"a.mp3"_s}}, {u"BAND - x.mp3"_s},
+            {{NameCaseClash, u"BAND - x.mp3"_s}}},
+        {"its own name in another case", {{u"band - x.mp3"_s, "X", u"Band - X.mp3"_s}}, {}, {renamed}},
+        {"a shared name goes to the first", {{u"a.mp3"_s, "X", u"Band - X.mp3"_s}, {u"b.mp3"_s, "X", u"b.mp3"_s}}, {},
+            {renamed, {NameTaken, u"Band - X.mp3"_s}}},
+        {"a chain onto a name that stays",
+            {{u"Band - B.mp3"_s, "C", u"Band - B.mp3"_s}, {u"Band - C.mp3"_s, "C", u"Band - C.mp3"_s}}, {},
+            {{NameTaken, u"Band - C.mp3"_s}, {Unchanged, {}}}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        PlannedFolder folder(c.songs, c.folders);
+        const std::vector<RenameForecast> forecasts = folder.state.ListedFiles.plannedRenames();
+        EXPECT_EQ(forecasts, c.forecasts);
+        folder.run({Yes, No});
+        EXPECT_EQ(folder.namesNow(), folder.plannedNames());
+        const auto keeping
+            = std::ranges::count_if(forecasts, [](const RenameForecast &f) { return keepsNameInUse(f.warning); });
+        EXPECT_EQ(folder.window.lastText.contains(u"\n%1 file(s) could not be renamed."_s.arg(keeping)), keeping > 0)
+            << folder.window.lastText.toStdString();
+        folder.undo();
+        EXPECT_EQ(folder.namesNow(), folder.oldNames());
+    }
+}
+
+// A name is measured in the bytes the file system stores: 130 Greek letters are 260 of them.
+TEST(RenamePlan, ANameLongerThanTheFolderTakesIsNotTried)
+{
+    PlannedFolder folder({});
+    const QString path = folder.files.write(u"long.mp3"_s, "long.mp3;");
+    const QString title = QString(130, QChar(u'λ'));
+    if (const QString why = tagWithMutagen(path, {title, u"Band"_s, {}, {}, {}}, {4, 3, false}); !why.isEmpty())
+        GTEST_SKIP() << why.toStdString();
+    folder.state.ListedFiles.setReadsID3v2(true);
+    folder.relist();
+    EXPECT_EQ(folder.state.ListedFiles.plannedRenames(), (std::vector<RenameForecast> {{NameTooLong, {}}}));
+}
