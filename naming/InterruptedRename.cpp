@@ -20,21 +20,31 @@ struct PutRight
     int placeholdersRemoved = 0;
 };
 
-void finishSteps(const JournalEntry &entry, const RenameCalls &calls, PutRight &putRight)
+// An empty placeholder the entry claimed a name with, and never filled with the file.
+void removePlaceholders(const JournalEntry &entry, PutRight &putRight)
+{
+    for (const JournalStep &step : entry.steps) {
+        const QString path = withTrailingSlash(entry.folder) + step.name;
+        const std::optional<FileIdentity> found = identityOf(path);
+        if (step.kind == JournalStep::Kind::Claim && found && found->size == 0 && !isRecordedFile(found, entry)
+            && removeFile(path))
+            ++putRight.placeholdersRemoved;
+    }
+}
+
+// The entry's file, if it is still under a temporary name, goes on to where it was heading
+// or, that name being taken, to the other name of its rename.
+void moveOnFromTemporaryNames(const JournalEntry &entry, const RenameCalls &calls, PutRight &putRight)
 {
     const QString folder = withTrailingSlash(entry.folder);
     for (const JournalStep &step : entry.steps) {
         const QString path = folder + step.name;
-        const std::optional<FileIdentity> found = identityOf(path);
-        if (step.kind == JournalStep::Kind::Through && isRecordedFile(found, entry)) {
-            const QString other = step.destination == entry.newName ? entry.oldName : entry.newName;
-            if (renameWithoutReplacing(path, folder + step.destination, calls).renamed
-                || renameWithoutReplacing(path, folder + other, calls).renamed)
-                ++putRight.filesMovedOn;
-        } else if (step.kind == JournalStep::Kind::Claim && found && found->size == 0 && !isRecordedFile(found, entry)
-            && removeFile(path)) {
-            ++putRight.placeholdersRemoved;
-        }
+        if (step.kind != JournalStep::Kind::Through || !isRecordedFile(identityOf(path), entry))
+            continue;
+        const QString other = step.destination == entry.newName ? entry.oldName : entry.newName;
+        if (renameWithoutReplacing(path, folder + step.destination, calls).renamed
+            || renameWithoutReplacing(path, folder + other, calls).renamed)
+            ++putRight.filesMovedOn;
     }
 }
 
@@ -47,12 +57,20 @@ std::optional<Message> FinishInterruptedRename(const QString &journalPath, const
     if (!journal.readable || std::ranges::none_of(journal.entries, hasSteps))
         return std::nullopt;
 
+    const auto isRecordedFolder
+        = [](const JournalEntry &entry) { return canonicalFolder(entry.folder) == withTrailingSlash(entry.folder); };
     PutRight putRight;
+    // Every placeholder first: one may hold the name a file under a temporary name needs.
+    for (const JournalEntry &entry : journal.entries) {
+        if (hasSteps(entry) && isRecordedFolder(entry))
+            removePlaceholders(entry, putRight);
+    }
+    for (const JournalEntry &entry : journal.entries) {
+        if (hasSteps(entry) && isRecordedFolder(entry))
+            moveOnFromTemporaryNames(entry, calls, putRight);
+    }
     std::vector<JournalEntry> standing;
     for (JournalEntry &entry : journal.entries) {
-        const bool folderIsRecorded = canonicalFolder(entry.folder) == withTrailingSlash(entry.folder);
-        if (hasSteps(entry) && folderIsRecorded)
-            finishSteps(entry, calls, putRight);
         // A rename with steps stands when its file now has the new name; the others stand as
         // they are, for undo to judge.
         if (!hasSteps(entry) || isRecordedFile(identityOf(withTrailingSlash(entry.folder) + entry.newName), entry)) {

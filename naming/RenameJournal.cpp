@@ -138,12 +138,8 @@ bool parseRecords(const QList<QByteArray> &lines, JournalContents &contents)
         }
     }
     // A rename that was not made may still have left steps to put right.
-    size_t kept = 0;
-    for (size_t i = 0; i < contents.entries.size(); ++i) {
-        if (!notMade[i] || !contents.entries[i].steps.empty())
-            contents.entries[kept++] = std::move(contents.entries[i]);
-    }
-    contents.entries.resize(kept);
+    size_t i = 0;
+    std::erase_if(contents.entries, [&](const JournalEntry &entry) { return notMade[i++] && entry.steps.empty(); });
     return true;
 }
 

@@ -161,3 +161,92 @@ TEST(RenamePlan, ANameLongerThanTheFolderTakesIsNotTried)
     folder.relist();
     EXPECT_EQ(folder.state.ListedFiles.plannedRenames(), (std::vector<RenameForecast> {{NameTooLong, {}}}));
 }
+
+namespace {
+
+// The kernel's calls, except that the program is killed at call number killAt; on a volume
+// like FAT through FUSE there is neither a rename that refuses to replace nor a hard link,
+// so a new name is claimed with a placeholder first.
+RenameCalls killingAt(int killAt, bool likeFat)
+{
+    const auto calls = std::make_shared<int>(0);
+    const auto step = [calls, killAt] {
+        if ((*calls)++ == killAt)
+            std::raise(SIGKILL);
+    };
+    const RenameCalls &kernel = RenameCalls::kernel();
+    const auto unsupported = [](int error) {
+        errno = error;
+        return -1;
+    };
+    return {
+        [=](const char *from, const char *to) {
+            step();
+            return likeFat ? unsupported(EINVAL) : kernel.renameNoReplace(from, to);
+        },
+        [=](const char *from, const char *to) {
+            step();
+            return likeFat ? unsupported(EPERM) : kernel.link(from, to);
+        },
+        [=](const char *path) {
+            step();
+            return kernel.unlink(path);
+        },
+        [=](const char *path) {
+            step();
+            return kernel.createExclusive(path);
+        },
+        kernel.lstat,
+        [=](const char *from, const char *to) {
+            step();
+            return kernel.rename(from, to);
+        },
+    };
+}
+
+} // namespace
+
+// Killed at every call of a case-only change, a swap and a rename that claims its name,
+// then started again: each file is under its old or its planned name, nothing else is left
+// in the folder, and undo gives every old name back.
+TEST(RenamePlan, AKilledRunIsPutRightAtTheNextStartAndUndone)
+{
+    const struct
+    {
+        const char *what;
+        std::vector<Song> songs;
+        bool likeFat;
+    } cases[] = {
+        {"a change of case only", {{u"band - x.mp3"_s, "X", u"Band - X.mp3"_s}}, false},
+        {"a swap", {{u"Band - B.mp3"_s, "C", u"Band - C.mp3"_s}, {u"Band - C.mp3"_s, "B", u"Band - B.mp3"_s}}, false},
+        {"a claimed name", {{u"a.mp3"_s, "X", u"Band - X.mp3"_s}}, true},
+        {"a swap of claimed names",
+            {{u"Band - B.mp3"_s, "C", u"Band - C.mp3"_s}, {u"Band - C.mp3"_s, "B", u"Band - B.mp3"_s}}, true},
+    };
+    for (const auto &c : cases) {
+        bool killed = true;
+        for (int killAt = 0; killed; ++killAt) {
+            SCOPED_TRACE(std::string(c.what) + ", killed at call " + std::to_string(killAt));
+            PlannedFolder folder(c.songs);
+            const pid_t child = fork();
+            if (child == 0) {
+                folder.run({Yes, No}, killingAt(killAt, c.likeFat));
+                _exit(0);
+            }
+            int status = 0;
+            ASSERT_EQ(waitpid(child, &status, 0), child);
+            killed = WIFSIGNALED(status);
+
+            FinishInterruptedRename(folder.state.RenameJournalPath);
+            const QStringList now = folder.namesNow();
+            for (qsizetype i = 0; i < now.size(); ++i)
+                EXPECT_TRUE(now[i] == folder.oldNames()[i] || now[i] == folder.plannedNames()[i])
+                    << now[i].toStdString();
+            QStringList names = now;
+            names.sort();
+            EXPECT_EQ(folder.files.fileNames(), names);
+            folder.undo();
+            EXPECT_EQ(folder.namesNow(), folder.oldNames());
+        }
+    }
+}
