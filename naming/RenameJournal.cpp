@@ -56,7 +56,7 @@ QByteArray renameLine(const JournalEntry &entry)
         line += QByteArray::number(entry.file->device) + '\t' + QByteArray::number(entry.file->inode) + '\t'
             + QByteArray::number(entry.file->size);
     else
-        line += '\t';
+        line += "\t\t";
     return line + '\n';
 }
 

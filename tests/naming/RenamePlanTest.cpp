@@ -13,6 +13,7 @@
 #include <QFile>
 
 #include <csignal>
+#include <functional>
 #include <memory>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -249,4 +250,78 @@ TEST(RenamePlan, AKilledRunIsPutRightAtTheNextStartAndUndone)
             EXPECT_EQ(folder.namesNow(), folder.oldNames());
         }
     }
+}
+
+// Undo renames nothing but the run's own file, in the run's own folder: not a file that took
+// its name, not a folder put where the folder was, nor what a journal names through a link,
+// through "..", or as a folder.
+TEST(RenamePlan, UndoLeavesAloneWhatIsNoLongerTheFileTheRunRenamed)
+{
+    using Change = std::function<void(PlannedFolder &, const TempFolder &elsewhere)>;
+    // The journal's one entry, changed.
+    const auto rewritten = [](const std::function<void(JournalEntry &, PlannedFolder &)> &change) {
+        return [change](PlannedFolder &folder, const TempFolder &) {
+            JournalContents journal = readRenameJournal(folder.state.RenameJournalPath);
+            change(journal.entries.front(), folder);
+            replaceRenameJournal(folder.state.RenameJournalPath, journal.made, journal.entries);
+        };
+    };
+    const std::pair<const char *, Change> cases[] = {
+        {"a stranger under the new name",
+            [](PlannedFolder &folder, const TempFolder &elsewhere) {
+                QFile::rename(folder.files.path(u"Band - X.mp3"_s), elsewhere.path(u"kept.mp3"_s));
+                folder.files.write(u"Band - X.mp3"_s, "stranger");
+            }},
+        {"another folder where the folder was",
+            [](PlannedFolder &folder, const TempFolder &elsewhere) {
+                QDir().rename(folder.files.path(), elsewhere.path(u"moved"_s));
+                folder.files.write(u"Band - X.mp3"_s, "stranger");
+            }},
+        {"the folder through a link", rewritten([](JournalEntry &entry, PlannedFolder &folder) {
+             QFile::link(folder.files.path(), folder.files.path(u"link"_s));
+             entry.folder = folder.files.path(u"link/"_s);
+         })},
+        {"the folder through ..", rewritten([](JournalEntry &entry, PlannedFolder &folder) {
+             folder.files.makeFolder(u"sub"_s);
+             entry.folder = folder.files.path(u"sub/../"_s);
+         })},
+        {"a folder under the new name", rewritten([](JournalEntry &entry, PlannedFolder &folder) {
+             folder.files.makeFolder(u"a folder.mp3"_s);
+             entry.newName = u"a folder.mp3"_s;
+         })},
+    };
+    for (const auto &[what, change] : cases) {
+        SCOPED_TRACE(what);
+        const TempFolder elsewhere;
+        PlannedFolder folder({{u"a.mp3"_s, "X", u"Band - X.mp3"_s}});
+        folder.run({Yes, No});
+        change(folder, elsewhere);
+        const QStringList before = folder.files.fileNames();
+        folder.undo();
+        EXPECT_EQ(folder.files.fileNames(), before);
+        EXPECT_TRUE(
+            folder.window.lastText.endsWith(u"were left alone: they are no longer the files that were renamed."_s))
+            << folder.window.lastText.toStdString();
+    }
+}
+
+// The confirmation names the folder and the run; a run that renamed nothing leaves nothing
+// to undo, and says so.
+TEST(RenamePlan, UndoSaysWhatItWillDo)
+{
+    PlannedFolder folder({{u"a.mp3"_s, "X", u"Band - X.mp3"_s}});
+    folder.run({Yes, No});
+    folder.window.answers = {No};
+    UndoLastRename(folder.state.RenameJournalPath, folder.window);
+    EXPECT_TRUE(folder.window.lastText.startsWith(u"This will give 1 file(s) in \"%1\" back the names they had before "
+                                                  "the rename run of "_s.arg(folder.files.path())))
+        << folder.window.lastText.toStdString();
+    replaceRenameJournal(folder.state.RenameJournalPath, QDateTime::currentDateTimeUtc(), {});
+    RenameJournalWriter header(folder.state.RenameJournalPath, QDateTime::currentDateTimeUtc());
+    header.record({folder.files.path(), u"a.mp3"_s, u"b.mp3"_s, {}, {}});
+    header.recordFailed({folder.files.path(), u"a.mp3"_s, u"b.mp3"_s, {}, {}});
+    ASSERT_TRUE(header.finish());
+    folder.window.answers = {Ok};
+    UndoLastRename(folder.state.RenameJournalPath, folder.window);
+    EXPECT_EQ(folder.window.lastText, u"The last rename run renamed no files: there is nothing to undo."_s);
 }

@@ -98,7 +98,7 @@ TEST_F(RenameRunTest, NeverReplacesAFileAndCountsWhatWasNotRenamed)
 
 // Confirmed, a forced run opens the editor for every file first; while tags are missing, the
 // person is asked to add them until they are there or refused. A journal that cannot be
-// written never stops the run: undo is only not offered for it.
+// written never stops the run: undo is only not offered for it, nor for an older run.
 TEST_F(RenameRunTest, EditsTagsFirstAndAsksForMissingOnesUntilThereOrRefused)
 {
     folder.write(u"state"_s, "a file where the state folder should be");
@@ -120,6 +120,7 @@ TEST_F(RenameRunTest, EditsTagsFirstAndAsksForMissingOnesUntilThereOrRefused)
         folder.fileNames(), (QStringList {u"Band - New Song.mp3"_s, u"Group - Song.mp3"_s, u"c.mp3"_s, u"state"_s}));
     EXPECT_TRUE(window.lastText.contains(u"screen.\nUndo will not be available for this run.\nDo you"_s))
         << window.lastText.toStdString();
+    EXPECT_TRUE(state.JournalIsOutdated); // nor for any run before it
     EXPECT_EQ(window.rescans, 1);
     EXPECT_EQ(window.busyChanges, 2);
     EXPECT_FALSE(window.ended);
