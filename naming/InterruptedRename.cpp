@@ -9,11 +9,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool isRecordedFile(const std::optional<FileIdentity> &found, const JournalEntry &entry)
-{
-    return found && entry.file && found->device == entry.file->device && found->inode == entry.file->inode;
-}
-
 struct PutRight
 {
     int filesMovedOn = 0;
@@ -26,7 +21,7 @@ void removePlaceholders(const JournalEntry &entry, PutRight &putRight)
     for (const JournalStep &step : entry.steps) {
         const QString path = withTrailingSlash(entry.folder) + step.name;
         const std::optional<FileIdentity> found = identityOf(path);
-        if (step.kind == JournalStep::Kind::Claim && found && found->size == 0 && !isRecordedFile(found, entry)
+        if (step.kind == JournalStep::Kind::Claim && found && found->size == 0 && !holdsRecordedFile(path, entry)
             && removeFile(path))
             ++putRight.placeholdersRemoved;
     }
@@ -39,7 +34,7 @@ void moveOnFromTemporaryNames(const JournalEntry &entry, const RenameCalls &call
     const QString folder = withTrailingSlash(entry.folder);
     for (const JournalStep &step : entry.steps) {
         const QString path = folder + step.name;
-        if (step.kind != JournalStep::Kind::Through || !isRecordedFile(identityOf(path), entry))
+        if (step.kind != JournalStep::Kind::Through || !holdsRecordedFile(path, entry))
             continue;
         const QString other = step.destination == entry.newName ? entry.oldName : entry.newName;
         if (renameWithoutReplacing(path, folder + step.destination, calls).renamed
@@ -57,23 +52,21 @@ std::optional<Message> FinishInterruptedRename(const QString &journalPath, const
     if (!journal.readable || std::ranges::none_of(journal.entries, hasSteps))
         return std::nullopt;
 
-    const auto isRecordedFolder
-        = [](const JournalEntry &entry) { return canonicalFolder(entry.folder) == withTrailingSlash(entry.folder); };
     PutRight putRight;
     // Every placeholder first: one may hold the name a file under a temporary name needs.
     for (const JournalEntry &entry : journal.entries) {
-        if (hasSteps(entry) && isRecordedFolder(entry))
+        if (hasSteps(entry) && isRecordedFolder(entry.folder))
             removePlaceholders(entry, putRight);
     }
     for (const JournalEntry &entry : journal.entries) {
-        if (hasSteps(entry) && isRecordedFolder(entry))
+        if (hasSteps(entry) && isRecordedFolder(entry.folder))
             moveOnFromTemporaryNames(entry, calls, putRight);
     }
     std::vector<JournalEntry> standing;
     for (JournalEntry &entry : journal.entries) {
         // A rename with steps stands when its file now has the new name; the others stand as
         // they are, for undo to judge.
-        if (!hasSteps(entry) || isRecordedFile(identityOf(withTrailingSlash(entry.folder) + entry.newName), entry)) {
+        if (!hasSteps(entry) || holdsRecordedFile(withTrailingSlash(entry.folder) + entry.newName, entry)) {
             entry.steps.clear();
             standing.push_back(std::move(entry));
         }

@@ -200,6 +200,15 @@ void RenameJournalWriter::recordStep(const JournalEntry &entry, const JournalSte
         flush();
 }
 
+BeforeStrandingStep RenameJournalWriter::recordingSteps(const JournalEntry &entry, const QString &destination)
+{
+    return [this, &entry, destination](StrandingStep step, const QString &path) {
+        recordStep(entry,
+            step == StrandingStep::Claim ? JournalStep {JournalStep::Kind::Claim, fileNameOf(path), {}}
+                                         : JournalStep {JournalStep::Kind::Through, fileNameOf(path), destination});
+    };
+}
+
 void RenameJournalWriter::recordFailed(const JournalEntry &entry)
 {
     if (!m_failed)
@@ -274,6 +283,17 @@ JournalContents readRenameJournal(const QString &path)
     if ((!made.isEmpty() && !contents.made.isValid()) || !parseRecords(lines, contents))
         return {false, {}, {}};
     return contents;
+}
+
+bool holdsRecordedFile(const QString &path, const JournalEntry &entry)
+{
+    const std::optional<FileIdentity> found = identityOf(path);
+    return found && (!entry.file || (found->device == entry.file->device && found->inode == entry.file->inode));
+}
+
+bool isRecordedFolder(const QString &folder)
+{
+    return canonicalFolder(folder) == withTrailingSlash(folder);
 }
 
 bool replaceRenameJournal(const QString &path, const QDateTime &made, const std::vector<JournalEntry> &entries)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/RegularFile.h"
+#include "platform/RenameWithoutReplacing.h"
 
 #include <QDateTime>
 #include <QString>
@@ -72,6 +73,9 @@ public:
 
     void record(const JournalEntry &entry);
     void recordStep(const JournalEntry &entry, const JournalStep &step);
+    // Records each step that could strand the file of entry, on its way to destination,
+    // before the rename takes it.
+    BeforeStrandingStep recordingSteps(const JournalEntry &entry, const QString &destination);
     // The rename recorded last for entry was not made: the file kept its old name.
     void recordFailed(const JournalEntry &entry);
     // Makes the journal complete on disk. False when a part of it could not be written: the
@@ -106,6 +110,11 @@ struct JournalContents
 };
 
 JournalContents readRenameJournal(const QString &path);
+// Whether path is the regular file the entry recorded; any regular file, for a journal that
+// recorded none.
+bool holdsRecordedFile(const QString &path, const JournalEntry &entry);
+// Whether folder is the very folder a run recorded: reached through no link, holding no "..".
+bool isRecordedFolder(const QString &folder);
 // Replaces the journal at path with one of the entries, without their steps, whole or not at
 // all; with no entries, removes it. False when it could not.
 bool replaceRenameJournal(const QString &path, const QDateTime &made, const std::vector<JournalEntry> &entries);

@@ -70,12 +70,8 @@ public:
             m_journal.record(entry);
         if (move.step == Step::ToTemporaryName)
             m_journal.recordStep(entry, {JournalStep::Kind::Through, move.to, move.newName});
-        const auto beforeStep = [&](StrandingStep step, const QString &path) {
-            m_journal.recordStep(entry,
-                step == StrandingStep::Claim ? JournalStep {JournalStep::Kind::Claim, fileNameOf(path), {}}
-                                             : JournalStep {JournalStep::Kind::Through, fileNameOf(path), move.to});
-        };
-        const bool renamed = renameWithoutReplacing(from, m_path + move.to, m_calls, beforeStep).renamed;
+        const bool renamed
+            = renameWithoutReplacing(from, m_path + move.to, m_calls, m_journal.recordingSteps(entry, move.to)).renamed;
         // The file is under its old name: as a rename that was never made.
         if ((move.step == Step::ToNewName && !renamed) || (move.step == Step::BackToOldName && renamed))
             m_journal.recordFailed(entry);

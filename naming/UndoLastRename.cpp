@@ -72,14 +72,6 @@ Message setAside(const QString &aside)
     return {u"Undo Last Rename"_s, text, MessageButtons::Ok, MessageIcon::Critical};
 }
 
-// Whether the file at path is the one the entry recorded; any regular file, for a journal
-// that recorded none.
-bool holdsRecordedFile(const QString &path, const JournalEntry &entry)
-{
-    const std::optional<FileIdentity> found = identityOf(path);
-    return found && (!entry.file || (found->device == entry.file->device && found->inode == entry.file->inode));
-}
-
 // The steps of an undo in one folder, each that could strand a file written to the journal
 // before it is taken.
 class UndoSteps final : public RenameSteps
@@ -96,18 +88,11 @@ public:
     bool move(const Move &move) override
     {
         const JournalEntry &entry = *m_entries[size_t(move.file)];
-        const auto through = [&](const QString &name) {
-            m_journal.recordStep(entry, {JournalStep::Kind::Through, name, entry.oldName});
-        };
         if (move.step == Step::ToTemporaryName)
-            through(move.to);
-        const auto beforeStep = [&](StrandingStep step, const QString &path) {
-            if (step == StrandingStep::Claim)
-                m_journal.recordStep(entry, {JournalStep::Kind::Claim, fileNameOf(path), {}});
-            else
-                through(fileNameOf(path));
-        };
-        return renameWithoutReplacing(m_folder + move.from, m_folder + move.to, m_calls, beforeStep).renamed;
+            m_journal.recordStep(entry, {JournalStep::Kind::Through, move.to, entry.oldName});
+        return renameWithoutReplacing(
+            m_folder + move.from, m_folder + move.to, m_calls, m_journal.recordingSteps(entry, entry.oldName))
+            .renamed;
     }
 
 private:
@@ -132,8 +117,7 @@ UndoCounts undo(const JournalContents &journal, const RenameCalls &calls, Rename
     for (auto entry = journal.entries.rbegin(); entry != journal.entries.rend(); ++entry) {
         auto recorded = folderIsRecorded.constFind(entry->folder);
         if (recorded == folderIsRecorded.cend())
-            recorded = folderIsRecorded.insert(
-                entry->folder, canonicalFolder(entry->folder) == withTrailingSlash(entry->folder));
+            recorded = folderIsRecorded.insert(entry->folder, isRecordedFolder(entry->folder));
         const QString folder = withTrailingSlash(entry->folder);
         if (*recorded && holdsRecordedFile(folder + entry->newName, *entry)) {
             if (!toUndo.contains(entry->folder))
