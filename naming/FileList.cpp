@@ -187,7 +187,8 @@ std::vector<RenameForecast> FileList::plannedRenames() const
         names.reserve(qsizetype(members.size()));
         for (const size_t i : members)
             names.append(fileNameOf(m_files[i].path));
-        FolderRenamePlan plan(m_folders[folder].second, names, longestNameIn(m_folders[folder].first), everyStepMade);
+        FolderRenamePlan plan(
+            m_folders[folder].second, std::move(names), longestNameIn(m_folders[folder].first), everyStepMade);
         for (size_t k = 0; k < members.size(); ++k) {
             const ListedFile &file = m_files[members[k]];
             if (file.needsTags)

@@ -7,33 +7,50 @@
 
 #include <algorithm>
 
-namespace {
-
-QString folded(const QString &name)
+size_t FolderRenamePlan::FoldedName::hash(QStringView name, size_t seed)
 {
-    return name.toCaseFolded();
+    QVarLengthArray<char16_t, 256> folded;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        char32_t character = name[i].unicode();
+        if (QChar::isHighSurrogate(character) && i + 1 < name.size() && name[i + 1].isLowSurrogate()) {
+            ++i;
+            character = QChar::surrogateToUcs4(char16_t(character), name[i].unicode());
+        }
+        character = QChar::toCaseFolded(character);
+        if (QChar::requiresSurrogates(character)) {
+            folded.append(QChar::highSurrogate(character));
+            folded.append(QChar::lowSurrogate(character));
+        } else {
+            folded.append(char16_t(character));
+        }
+    }
+    return qHash(QStringView(folded.data(), folded.size()), seed);
 }
 
-} // namespace
-
 FolderRenamePlan::FolderRenamePlan(
-    const QStringList &entryNames, const QStringList &listedNames, qsizetype nameMax, RenameSteps &steps)
+    const QStringList &entryNames, QStringList listedNames, qsizetype nameMax, RenameSteps &steps)
     : m_steps(steps)
     , m_nameMax(nameMax)
     , m_files(size_t(listedNames.size()))
 {
-    m_holders.reserve(entryNames.size());
+    m_holders.reserve(size_t(entryNames.size() + listedNames.size()));
+    m_firstHolder.reserve(entryNames.size());
     for (const QString &name : entryNames)
-        m_holders[folded(name)].push_back({name, Stranger});
+        addHolder(name, Stranger);
     for (qsizetype i = 0; i < listedNames.size(); ++i) {
         const QString &name = listedNames[i];
-        m_files[size_t(i)].oldName = m_files[size_t(i)].name = name;
-        std::vector<Holder> &holders = m_holders[folded(name)];
-        const auto own = std::ranges::find(holders, name, &Holder::name);
-        if (own != holders.end())
-            own->file = int(i);
-        else
-            holders.push_back({name, int(i)});
+        File &f = m_files[size_t(i)];
+        // No holder is the file's yet: none is left out.
+        for (const int holder : holdersOf(name, int(i))) {
+            if (m_holders[size_t(holder)].file == Stranger && m_holders[size_t(holder)].name == name) {
+                f.holder = holder;
+                m_holders[size_t(holder)].file = int(i);
+                break;
+            }
+        }
+        if (f.holder == NoHolder)
+            f.holder = addHolder(name, int(i));
+        f.oldName = m_holders[size_t(f.holder)].name;
     }
 }
 
@@ -61,8 +78,8 @@ void FolderRenamePlan::forget(int file)
     File &f = m_files[size_t(file)];
     f.state = State::Kept;
     f.forecast = {RenameWarning::NotRenamed, {}};
-    std::erase_if(m_holders[folded(f.name)], [file](const Holder &h) { return h.file == file; });
-    release(f.name);
+    unlink(f.holder);
+    release(nameOf(file));
     serveWaiting();
 }
 
@@ -73,7 +90,7 @@ void FolderRenamePlan::finish()
         if (f.state != State::Waiting)
             continue;
         // Half way round a cycle whose other files the run never reached.
-        if (f.name != f.oldName && holdersOf(f.oldName, int(i)).empty())
+        if (nameOf(int(i)) != f.oldName && holdersOf(f.oldName, int(i)).empty())
             moveTo(int(i), RenameSteps::Step::BackToOldName, f.oldName);
         settle(int(i), {RenameWarning::NotRenamed, {}});
     }
@@ -84,28 +101,29 @@ void FolderRenamePlan::finish()
 void FolderRenamePlan::offer(int file)
 {
     File &f = m_files[size_t(file)];
-    const std::vector<Holder> holders = holdersOf(f.newName, file);
+    const Holders holders = holdersOf(f.newName, file);
     if (holders.empty()) {
-        const bool fromTemporary = f.name != f.oldName;
+        const bool fromTemporary = nameOf(file) != f.oldName;
         if (!moveTo(
                 file, fromTemporary ? RenameSteps::Step::FromTemporaryName : RenameSteps::Step::ToNewName, f.newName))
             settle(file, {RenameWarning::NotRenamed, {}});
         return;
     }
-    const auto settled = std::ranges::find_if(holders, [this](const Holder &h) { return isSettled(h); });
+    const auto stays = [this](int holder) { return isSettled(m_holders[size_t(holder)]); };
+    const auto settled = std::ranges::find_if(holders, stays);
     if (settled != holders.end()) {
         // Spelled exactly as the new name, if such a holder stays, else but for case.
-        const auto exact
-            = std::ranges::find_if(holders, [&](const Holder &h) { return isSettled(h) && h.name == f.newName; });
-        const Holder &holder = exact != holders.end() ? *exact : *settled;
+        const auto exact = std::ranges::find_if(
+            holders, [&](int holder) { return stays(holder) && m_holders[size_t(holder)].name == f.newName; });
+        const Holder &holder = m_holders[size_t(exact != holders.end() ? *exact : *settled)];
         const RenameWarning why = holder.name == f.newName ? RenameWarning::NameTaken : RenameWarning::NameCaseClash;
-        if (f.name != f.oldName && holdersOf(f.oldName, file).empty())
+        if (nameOf(file) != f.oldName && holdersOf(f.oldName, file).empty())
             moveTo(file, RenameSteps::Step::BackToOldName, f.oldName);
         settle(file, {why, holder.name});
         return;
     }
-    m_waiting[folded(f.newName)].push_back(file);
-    if (f.name == f.oldName && closesCycle(file))
+    m_waiting[FoldedName {f.newName}].push_back(file);
+    if (nameOf(file) == f.oldName && closesCycle(file))
         breakCycle(file);
 }
 
@@ -116,10 +134,11 @@ bool FolderRenamePlan::closesCycle(int file) const
     std::vector<int> toVisit;
     QSet<int> visited;
     const auto visitHoldersOf = [&](int waiting) {
-        for (const Holder &holder : holdersOf(m_files[size_t(waiting)].newName, waiting)) {
-            if (holder.file != Stranger && !visited.contains(holder.file)) {
-                visited.insert(holder.file);
-                toVisit.push_back(holder.file);
+        for (const int holder : holdersOf(m_files[size_t(waiting)].newName, waiting)) {
+            const int holdingFile = m_holders[size_t(holder)].file;
+            if (holdingFile != Stranger && !visited.contains(holdingFile)) {
+                visited.insert(holdingFile);
+                toVisit.push_back(holdingFile);
             }
         }
     };
@@ -149,13 +168,13 @@ void FolderRenamePlan::breakCycle(int file)
 bool FolderRenamePlan::moveTo(int file, RenameSteps::Step step, const QString &to)
 {
     File &f = m_files[size_t(file)];
-    if (!m_steps.move({file, step, f.oldName, f.newName, f.name, to}))
+    if (!m_steps.move({file, step, f.oldName, f.newName, nameOf(file), to}))
         return false;
-    std::vector<Holder> &from = m_holders[folded(f.name)];
-    std::erase_if(from, [&](const Holder &h) { return h.file == file; });
-    m_holders[folded(to)].push_back({to, file});
-    release(f.name);
-    f.name = to;
+    const QString from = nameOf(file);
+    unlink(f.holder);
+    m_holders[size_t(f.holder)].name = to;
+    link(f.holder);
+    release(from);
     if (step == RenameSteps::Step::ToNewName || step == RenameSteps::Step::FromTemporaryName) {
         f.state = State::Moved;
         f.forecast = {};
@@ -169,12 +188,12 @@ void FolderRenamePlan::settle(int file, RenameForecast forecast)
     File &f = m_files[size_t(file)];
     f.state = State::Kept;
     f.forecast = std::move(forecast);
-    release(f.name);
+    release(nameOf(file));
 }
 
 void FolderRenamePlan::release(const QString &name)
 {
-    m_released.push_back(folded(name));
+    m_released.push_back(name);
 }
 
 // Offers each name given up, or now held for good, to the files waiting for it, the first in
@@ -185,7 +204,7 @@ void FolderRenamePlan::serveWaiting()
     while (!m_released.empty()) {
         const QString name = std::move(m_released.back());
         m_released.pop_back();
-        std::vector<int> waiting = m_waiting.take(name);
+        std::vector<int> waiting = m_waiting.take(FoldedName {name});
         std::ranges::sort(waiting);
         for (const int file : waiting) {
             if (m_files[size_t(file)].state == State::Waiting)
@@ -202,9 +221,54 @@ bool FolderRenamePlan::isSettled(const Holder &holder) const
     return state == State::Moved || state == State::Kept;
 }
 
-std::vector<FolderRenamePlan::Holder> FolderRenamePlan::holdersOf(const QString &name, int except) const
+FolderRenamePlan::Holders FolderRenamePlan::holdersOf(const QString &name, int except) const
 {
-    std::vector<Holder> holders = m_holders.value(folded(name));
-    std::erase_if(holders, [except](const Holder &h) { return h.file == except; });
+    Holders holders;
+    for (int holder = m_firstHolder.value(FoldedName {name}, NoHolder); holder != NoHolder;
+         holder = m_holders[size_t(holder)].next) {
+        if (m_holders[size_t(holder)].file != except)
+            holders.append(holder);
+    }
     return holders;
+}
+
+int FolderRenamePlan::addHolder(const QString &name, int file)
+{
+    m_holders.push_back({name, file});
+    link(int(m_holders.size() - 1));
+    return int(m_holders.size() - 1);
+}
+
+// Puts holder at the end of the chain of its name.
+void FolderRenamePlan::link(int holder)
+{
+    Holder &added = m_holders[size_t(holder)];
+    added.next = NoHolder;
+    const auto first = m_firstHolder.constFind(FoldedName {added.name});
+    if (first == m_firstHolder.cend()) {
+        m_firstHolder.insert(FoldedName {added.name}, holder);
+        return;
+    }
+    int last = *first;
+    while (m_holders[size_t(last)].next != NoHolder)
+        last = m_holders[size_t(last)].next;
+    m_holders[size_t(last)].next = holder;
+}
+
+void FolderRenamePlan::unlink(int holder)
+{
+    Holder &removed = m_holders[size_t(holder)];
+    const auto first = m_firstHolder.find(FoldedName {removed.name});
+    if (*first == holder) {
+        // The key views the removed holder's name: the next holder keys the chain now.
+        m_firstHolder.erase(first);
+        if (removed.next != NoHolder)
+            m_firstHolder.insert(FoldedName {m_holders[size_t(removed.next)].name}, removed.next);
+    } else {
+        int previous = *first;
+        while (m_holders[size_t(previous)].next != holder)
+            previous = m_holders[size_t(previous)].next;
+        m_holders[size_t(previous)].next = removed.next;
+    }
+    removed.next = NoHolder;
 }

@@ -3,6 +3,8 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+#include <QVarLengthArray>
 
 #include <vector>
 
@@ -76,8 +78,9 @@ class FolderRenamePlan
 public:
     // entryNames: every entry of the folder; listedNames: the present name of each listed
     // file, numbered from 0; nameMax: the longest name the folder takes, in encoded bytes.
-    FolderRenamePlan(
-        const QStringList &entryNames, const QStringList &listedNames, qsizetype nameMax, RenameSteps &steps);
+    // A listed name found among the entries shares the entry's string, so a caller's list of
+    // names built afresh is freed once it is handed over.
+    FolderRenamePlan(const QStringList &entryNames, QStringList listedNames, qsizetype nameMax, RenameSteps &steps);
 
     // The run's turn of file: it is to get newName.
     void give(int file, const QString &newName);
@@ -93,23 +96,38 @@ public:
     bool wasRenamed(int file) const { return m_files[size_t(file)].state == State::Moved; }
 
 private:
+    static constexpr int Stranger = -1;
+    static constexpr int NoHolder = -1;
+    // An entry's present name. The holders of names alike but for case form one chain.
     struct Holder
     {
         QString name;
         int file; // or Stranger
+        int next = NoHolder;
     };
-    static constexpr int Stranger = -1;
+    // A key matching every spelling of a name but for letter case (Unicode case folding),
+    // viewing a name the plan keeps: a folder of 100,000 entries builds no folded copies.
+    struct FoldedName
+    {
+        QStringView name;
+        friend bool operator==(FoldedName a, FoldedName b) { return a.name.compare(b.name, Qt::CaseInsensitive) == 0; }
+        friend size_t qHash(FoldedName key, size_t seed) { return hash(key.name, seed); }
+        static size_t hash(QStringView name, size_t seed);
+    };
+    using Holders = QVarLengthArray<int, 4>;
     enum class State { Unwalked, Waiting, Moved, Kept };
     struct File
     {
         QString oldName;
-        // Its present name: the old one, the new one, or a temporary one within a cycle.
-        QString name;
         QString newName;
+        // Its entry, under its present name: the old one, the new one, or a temporary one
+        // within a cycle.
+        int holder = NoHolder;
         State state = State::Unwalked;
         RenameForecast forecast;
     };
 
+    const QString &nameOf(int file) const { return m_holders[size_t(m_files[size_t(file)].holder)].name; }
     void offer(int file);
     bool closesCycle(int file) const;
     void breakCycle(int file);
@@ -118,15 +136,22 @@ private:
     void release(const QString &name);
     void serveWaiting();
     bool isSettled(const Holder &holder) const;
-    std::vector<Holder> holdersOf(const QString &name, int except) const;
+    // The entries holding name, or a spelling of it but for case, but for file's own.
+    Holders holdersOf(const QString &name, int except) const;
+    int addHolder(const QString &name, int file);
+    void link(int holder);
+    void unlink(int holder);
 
     RenameSteps &m_steps;
     const qsizetype m_nameMax;
     std::vector<File> m_files;
-    // Every entry of the folder as the plan has moved them, by folded name.
-    QHash<QString, std::vector<Holder>> m_holders;
-    // The files waiting for a name to be given up, by folded name, in run order.
-    QHash<QString, std::vector<int>> m_waiting;
-    // Folded names given up since the waiting files were last served.
+    // Every entry of the folder as the plan has moved them; a listed file keeps its own.
+    std::vector<Holder> m_holders;
+    // The first holder of each chain; its key views that holder's name.
+    QHash<FoldedName, int> m_firstHolder;
+    // The files waiting for a name to be given up, in run order; a key views the new name of
+    // a file.
+    QHash<FoldedName, std::vector<int>> m_waiting;
+    // Names given up since the waiting files were last served.
     std::vector<QString> m_released;
 };

@@ -137,7 +137,7 @@ UndoCounts undo(const JournalContents &journal, const RenameCalls &calls, Rename
         for (const JournalEntry *entry : entries)
             newNames.append(entry->newName);
         UndoSteps undoSteps(folder, entries, calls, steps);
-        FolderRenamePlan plan(listEntryNames(folder), newNames, longestNameIn(folder), undoSteps);
+        FolderRenamePlan plan(listEntryNames(folder), std::move(newNames), longestNameIn(folder), undoSteps);
         for (size_t k = 0; k < entries.size(); ++k)
             plan.give(int(k), entries[k]->oldName);
         plan.finish();

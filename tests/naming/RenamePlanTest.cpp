@@ -127,6 +127,8 @@ TEST(RenamePlan, TheRunDoesWhatTheGridForecasts)
             {{NameTaken, u"Band - X.mp3"_s}}},
         {"a name taken but for case", {{u"a.mp3"_s, "X", u"a.mp3"_s}}, {u"BAND - x.mp3"_s},
             {{NameCaseClash, u"BAND - x.mp3"_s}}},
+        {"a Latin-1 name taken but for case", {{u"a.mp3"_s, "\xe4rger", u"a.mp3"_s}}, {u"BAND - \u00c4RGER.mp3"_s},
+            {{NameCaseClash, u"BAND - \u00c4RGER.mp3"_s}}},
         {"its own name in another case", {{u"band - x.mp3"_s, "X", u"Band - X.mp3"_s}}, {}, {renamed}},
         {"a shared name goes to the first", {{u"a.mp3"_s, "X", u"Band - X.mp3"_s}, {u"b.mp3"_s, "X", u"b.mp3"_s}}, {},
             {renamed, {NameTaken, u"Band - X.mp3"_s}}},
