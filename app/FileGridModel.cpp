@@ -115,9 +115,9 @@ void FileGridModel::showListed()
     endResetModel();
 }
 
-int FileGridModel::filesKeepingNames() const
+NamesKept FileGridModel::namesKept() const
 {
-    return int(std::ranges::count_if(m_forecasts, [](const RenameForecast &f) { return keepsNameInUse(f.warning); }));
+    return namesKeptBy(m_forecasts);
 }
 
 const ListedFile *FileGridModel::fileAt(int row) const

@@ -30,7 +30,7 @@ public:
     void clear();
     // Shows the files as they are listed now, with their warnings.
     void showListed();
-    int filesKeepingNames() const;
+    NamesKept namesKept() const;
     // The file shown at row; nothing for a row that does not exist.
     const ListedFile *fileAt(int row) const;
 

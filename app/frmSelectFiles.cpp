@@ -450,9 +450,9 @@ int frmSelectFiles::conventionIndex()
     return cboNameChoices->currentIndex();
 }
 
-int frmSelectFiles::filesKeepingNames()
+NamesKept frmSelectFiles::namesKept()
 {
-    return m_fileRows->filesKeepingNames();
+    return m_fileRows->namesKept();
 }
 
 void frmSelectFiles::editTags()

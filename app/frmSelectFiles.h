@@ -110,7 +110,7 @@ private:
     void setBusy(bool busy) override;
     bool IsForceTagEdit() override;
     int conventionIndex() override;
-    int filesKeepingNames() override;
+    NamesKept namesKept() override;
     void editTags() override;
     void endProgram() override;
 

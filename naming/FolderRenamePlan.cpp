@@ -7,6 +7,18 @@
 
 #include <algorithm>
 
+NamesKept namesKeptBy(const std::vector<RenameForecast> &forecasts)
+{
+    NamesKept kept;
+    for (const RenameForecast &forecast : forecasts) {
+        if (forecast.warning == RenameWarning::NameTooLong)
+            ++kept.tooLong;
+        else if (keepsNameInUse(forecast.warning))
+            ++kept.inUse;
+    }
+    return kept;
+}
+
 size_t FolderRenamePlan::FoldedName::hash(QStringView name, size_t seed)
 {
     QVarLengthArray<char16_t, 256> folded;

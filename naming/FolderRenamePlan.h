@@ -36,6 +36,18 @@ inline bool keepsNameInUse(RenameWarning warning)
         || warning == RenameWarning::NameTooLong;
 }
 
+// How many files of a forecast keep their present names although they have the tags for
+// new ones, by why.
+struct NamesKept
+{
+    int inUse = 0; // taken, or taken but for letter case
+    int tooLong = 0;
+
+    friend bool operator==(const NamesKept &, const NamesKept &) = default;
+};
+
+NamesKept namesKeptBy(const std::vector<RenameForecast> &forecasts);
+
 // How one step of a plan moves a file; a forecast takes every step as made.
 class RenameSteps
 {

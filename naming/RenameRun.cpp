@@ -11,11 +11,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-Message confirmation(int filesKeepingNames)
+Message confirmation(NamesKept kept)
 {
     QString text;
-    if (filesKeepingNames > 0)
-        text = u"%1 file(s) would keep their names because the new name is already in use.\n"_s.arg(filesKeepingNames);
+    if (kept.inUse > 0)
+        text = u"%1 file(s) would keep their names because the new name is already in use.\n"_s.arg(kept.inUse);
+    if (kept.tooLong > 0)
+        text += u"%1 file(s) would keep their names because the new name is too long for this volume.\n"_s.arg(
+            kept.tooLong);
     return {u"Rename All Files?"_s,
         text
             + u"Are you sure you wish to proceed?  This will rename all of the \n"
@@ -98,7 +101,7 @@ RenameRun::~RenameRun() = default;
 
 void RenameRun::RenameAllFiles(WorkProgress &progress)
 {
-    if (m_window.showMessage(confirmation(m_window.filesKeepingNames())) != MessageAnswer::Yes)
+    if (m_window.showMessage(confirmation(m_window.namesKept())) != MessageAnswer::Yes)
         return;
     if (m_state.ListedFiles.files().empty()) {
         m_window.showMessage(kEmptyList);

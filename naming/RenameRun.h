@@ -1,5 +1,6 @@
 #pragma once
 
+#include "naming/FolderRenamePlan.h"
 #include "naming/RenameJournal.h"
 #include "naming/WorkProgress.h"
 #include "platform/Message.h"
@@ -25,8 +26,8 @@ public:
     // Whether "Force Tag Edit" is ticked; greyed counts as not ticked.
     virtual bool IsForceTagEdit() = 0;
     virtual int conventionIndex() = 0;
-    // How many listed files would keep their names because the new name is already in use.
-    virtual int filesKeepingNames() = 0;
+    // How many listed files would keep their names, as the grid forecasts.
+    virtual NamesKept namesKept() = 0;
     // The tag editor on the file in hand, modal; returns once it is closed, saved or not.
     virtual void editTags() = 0;
     virtual void ScanFilesFromFolder() = 0;

@@ -91,8 +91,8 @@ TEST_F(RenameRunTest, NeverReplacesAFileAndCountsWhatWasNotRenamed)
     run({Yes, No});
     expectMarkedFiles(folder.path(), expected);
     // 99 of the 100 names are free.
-    EXPECT_TRUE(window.lastText.contains(u"screen.\n901 file(s) could not be renamed.\nDo you"_s))
-        << window.lastText.toStdString();
+    EXPECT_TRUE(window.lastText().contains(u"screen.\n901 file(s) could not be renamed.\nDo you"_s))
+        << window.lastText().toStdString();
     EXPECT_TRUE(window.ended);
 }
 
@@ -118,8 +118,8 @@ TEST_F(RenameRunTest, EditsTagsFirstAndAsksForMissingOnesUntilThereOrRefused)
     EXPECT_EQ(window.titles, (QStringList {kConfirm, kConfirm, kMissing, kMissing, kMissing, u"Rename Complete!"_s}));
     EXPECT_EQ(
         folder.fileNames(), (QStringList {u"Band - New Song.mp3"_s, u"Group - Song.mp3"_s, u"c.mp3"_s, u"state"_s}));
-    EXPECT_TRUE(window.lastText.contains(u"screen.\nUndo will not be available for this run.\nDo you"_s))
-        << window.lastText.toStdString();
+    EXPECT_TRUE(window.lastText().contains(u"screen.\nUndo will not be available for this run.\nDo you"_s))
+        << window.lastText().toStdString();
     EXPECT_TRUE(state.JournalIsOutdated); // nor for any run before it
     EXPECT_EQ(window.rescans, 1);
     EXPECT_EQ(window.busyChanges, 2);
@@ -168,8 +168,8 @@ TEST_F(RenameRunTest, AStoppedRunJournalsExactlyWhatItRenamed)
     progress.stopAt = 2;
     run({Yes, No});
     EXPECT_EQ(folder.fileNames(), (QStringList {u"Band - One.mp3"_s, u"Band - Two.mp3"_s, u"c.mp3"_s}));
-    EXPECT_TRUE(window.lastText.startsWith(u"The run was stopped: 2 of 3 files were renamed.\n"_s))
-        << window.lastText.toStdString();
+    EXPECT_TRUE(window.lastText().startsWith(u"The run was stopped: 2 of 3 files were renamed.\n"_s))
+        << window.lastText().toStdString();
     QStringList journaled;
     for (const JournalEntry &entry : readRenameJournal(state.RenameJournalPath).entries)
         journaled.append(entry.folder + entry.oldName + u" -> "_s + entry.newName);
@@ -200,12 +200,12 @@ TEST_F(RenameRunTest, UndoGivesBackEveryNameAKilledRunGave)
     window.answers = {Yes, Ok};
     UndoLastRename(state.RenameJournalPath, window);
     EXPECT_EQ(
-        window.lastText, u"2 file(s) have their old names again.\n1 file(s) could not be given their old names."_s);
+        window.lastText(), u"2 file(s) have their old names again.\n1 file(s) could not be given their old names."_s);
     EXPECT_EQ(folder.read(u"c.mp3"_s), "newcomer");
     QFile::remove(folder.path(u"c.mp3"_s));
     window.answers = {Yes, Ok};
     UndoLastRename(state.RenameJournalPath, window);
-    EXPECT_EQ(window.lastText, u"1 file(s) have their old names again."_s);
+    EXPECT_EQ(window.lastText(), u"1 file(s) have their old names again."_s);
     EXPECT_EQ(folder.fileNames(), (QStringList {u"50%\tmix\n.mp3"_s, u"X - Y.mp3"_s, u"c.mp3"_s, u"d.mp3"_s}));
     for (const QString &name : folder.fileNames())
         EXPECT_TRUE(folder.read(name).startsWith(name.toUtf8() + ';')) << name.toStdString();

@@ -199,8 +199,8 @@ TEST_P(FileSystemDriverTest, KeepsEveryFileThroughARenameRunCaseChangesAndATagWr
     ScriptedRenameWindow window;
     window.answers = {MessageAnswer::Yes, MessageAnswer::No};
     RenameRun(state, window).RenameAllFiles(progress);
-    EXPECT_TRUE(window.lastText.contains(u"\n%1 file(s) could not be renamed.\n"_s.arg(latin1 ? 1 : 4)))
-        << window.lastText.toStdString();
+    EXPECT_TRUE(window.lastText().contains(u"\n%1 file(s) could not be renamed.\n"_s.arg(latin1 ? 1 : 4)))
+        << window.lastText().toStdString();
 
     add(u"g.mp3"_s, {}, u"g.mp3"_s);
     EXPECT_FALSE(renameWithoutReplacing(path(u"g.mp3"_s), path(QString(300, u'y') + u".mp3"_s)).renamed);

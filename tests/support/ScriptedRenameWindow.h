@@ -16,8 +16,9 @@ public:
     std::deque<MessageAnswer> answers;
     std::deque<std::function<void()>> editorSteps;
     bool forceTagEdit = false;
+    NamesKept namesKeptForecast;
     QStringList titles;
-    QString lastText;
+    QStringList texts;
     int busyChanges = 0;
     int rescans = 0;
     bool ended = false;
@@ -25,18 +26,19 @@ public:
     MessageAnswer showMessage(const Message &message) override
     {
         titles.append(message.title);
-        lastText = message.text;
+        texts.append(message.text);
         return takeNext(answers, "box " + message.title.toStdString(), MessageAnswer::No);
     }
     void setBusy(bool) override { ++busyChanges; }
     bool IsForceTagEdit() override { return forceTagEdit; }
     int conventionIndex() override { return 0; }
-    int filesKeepingNames() override { return 0; }
+    NamesKept namesKept() override { return namesKeptForecast; }
     void editTags() override
     {
         if (const auto step = takeNext(editorSteps, "tag editor", {}))
             step();
     }
     void ScanFilesFromFolder() override { ++rescans; }
+    QString lastText() const { return texts.value(texts.size() - 1); }
     void endProgram() override { ended = true; }
 };
