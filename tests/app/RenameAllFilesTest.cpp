@@ -3,6 +3,7 @@
 #include "support/TempFolder.h"
 #include "widgets/WidgetLook.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -69,7 +70,8 @@ TEST(RenameAllFiles, UndoLastRenameAfterAForcedRunAndARestart)
         AppHarness app(home.path());
         EXPECT_FALSE(app.action(u"mnuitmToolsUndo").isEnabled());
         // The first file heading for a name gets it unmarked; the second keeps its name and
-        // says why; an unchanged name is drawn fainter, yet readable.
+        // says why; an unchanged name is drawn fainter, yet readable in a light scheme and in
+        // a dark one.
         const QString keeps = u"Keeps its name: 'Band - Song.mp3' is already taken in this folder"_s;
         for (int row = 0; row < 3; ++row) {
             const QModelIndex cell = app.grid().model()->index(row, 1);
@@ -79,8 +81,18 @@ TEST(RenameAllFiles, UndoLastRenameAfterAForcedRunAndARestart)
             EXPECT_EQ(cell.data(Qt::AccessibleTextRole), cell.data(Qt::DisplayRole)) << row;
             EXPECT_EQ(cell.data(Qt::ForegroundRole).isValid(), row == 2) << row;
         }
-        const QColor faint = app.grid().model()->index(2, 1).data(Qt::ForegroundRole).value<QColor>();
-        EXPECT_GE(contrastRatio(faint, app.grid().palette().color(QPalette::Base)), 4.5);
+        const QPalette light = QApplication::palette();
+        QPalette dark = light;
+        dark.setColor(QPalette::Base, QColor(0x22, 0x20, 0x20));
+        dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+        for (const QPalette &scheme : {light, dark}) {
+            QApplication::setPalette(scheme);
+            const QColor faint = app.grid().model()->index(2, 1).data(Qt::ForegroundRole).value<QColor>();
+            const QColor base = scheme.color(QPalette::Base);
+            EXPECT_GE(contrastRatio(faint, base), 4.5);
+            EXPECT_LT(contrastRatio(faint, base), contrastRatio(scheme.color(QPalette::Text), base));
+        }
+        QApplication::setPalette(light);
         EXPECT_FALSE(app.grid().accessibleName().isEmpty());
         app.window().FileGrid_Click(); // no current row yet: nothing happens
         app.clickRow(2);
