@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QProcess>
 #include <QTableWidget>
@@ -49,15 +50,17 @@ constexpr int kManyFiles = 10'000;
 constexpr int kMostFiles = 100'000;
 constexpr int kMostRuns = 7;
 constexpr int kMostColdRuns = 5;
+constexpr int kMostUndoRuns = 3;
 
-// The benchmark plays the person: it confirms every rename run and wants no more after it,
-// and the program it would then end goes on.
+// The benchmark plays the person: it confirms every rename run and every undo and wants no
+// more after them, and the program it would then end goes on.
 class ConfirmingServices final : public DesktopServices
 {
 public:
     MessageAnswer showMessage(QWidget *, const Message &message) override
     {
-        return message.title == u"Rename All Files?"_s ? MessageAnswer::Yes : MessageAnswer::No;
+        const bool confirms = message.title == u"Rename All Files?"_s || message.title == u"Undo Last Rename?"_s;
+        return confirms ? MessageAnswer::Yes : MessageAnswer::No;
     }
     void openAddress(const QUrl &) override { }
     bool startDetached(const QString &, const QStringList &) override { return true; }
@@ -310,6 +313,32 @@ Measured measureRenameRun(frmSelectFiles &window, const Corpus &corpus, int runs
     return {renaming, floor};
 }
 
+// Undo Last Rename of a run over every file of corpus, beside that run, each made again after
+// the undo; an undo that leaves a file under its new name stops the benchmark there.
+Measured measureUndo(frmSelectFiles &window, const Corpus &corpus, int runs)
+{
+    window.SetScanDirectory(corpus.folder);
+    window.findChild<QComboBox *>(u"cboNameChoices"_s)->setCurrentIndex(0);
+    auto &undo = *window.findChild<QAction *>(u"mnuitmToolsUndo"_s);
+    std::vector<double> runTimes;
+    const auto timedRun = [&] {
+        QElapsedTimer timer;
+        timer.start();
+        window.cmdRenameAll_Click();
+        runTimes.push_back(double(timer.nsecsElapsed()) / 1e6);
+    };
+    timedRun();
+    const double undoing = measure(
+        runs,
+        [&] {
+            undo.trigger();
+            if (!QFileInfo::exists(corpus.paths.back()))
+                qFatal("the undo left %s under its new name", qPrintable(corpus.paths.back()));
+        },
+        timedRun);
+    return {undoing, median(runTimes)};
+}
+
 // The program started with paths as its arguments, until its grid's rows first paint.
 double measureStartToFirstPaint(const QStringList &paths, int runs)
 {
@@ -502,6 +531,11 @@ int main(int argc, char *argv[])
     QTemporaryDir mostListedFolder;
     const Corpus mostListed = writeCorpus(mostListedFolder.path(), kMostFiles, false);
     reportLargerListing(kMostFiles, measureListing(window, mostListed, kMostRuns), listing.time);
+    QTemporaryDir mostRenamedFolder;
+    const Corpus mostRenamed = writeCorpus(mostRenamedFolder.path(), kMostFiles, true);
+    const Measured mostUndone = measureUndo(window, mostRenamed, kMostUndoRuns);
+    report(ofFiles("undoing a run of ", kMostFiles), mostUndone.time, mostUndone.floor,
+        "about as long as the run (floor: the run, median of " + QByteArray::number(kMostUndoRuns + 1) + ")");
 
     // Written back first: pages not yet on the device cannot be dropped.
     ::sync();

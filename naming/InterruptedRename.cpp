@@ -47,6 +47,8 @@ void moveOnFromTemporaryNames(const JournalEntry &entry, const RenameCalls &call
 
 std::optional<Message> FinishInterruptedRename(const QString &journalPath, const RenameCalls &calls)
 {
+    if (!journalHoldsSteps(journalPath))
+        return std::nullopt;
     JournalContents journal = readRenameJournal(journalPath);
     const auto hasSteps = [](const JournalEntry &entry) { return !entry.steps.empty(); };
     if (!journal.readable || std::ranges::none_of(journal.entries, hasSteps))

@@ -285,6 +285,16 @@ JournalContents readRenameJournal(const QString &path)
     return contents;
 }
 
+bool journalHoldsSteps(const QString &path)
+{
+    RegularFile file = RegularFile::open(path, RegularFile::Access::Read);
+    if (!file.isOpen() || file.size() > kLargestJournal)
+        return false;
+    // A step's line follows the line of its rename.
+    const QByteArray bytes = file.readAt(0, file.size());
+    return bytes.contains("\nT\t") || bytes.contains("\nC\t");
+}
+
 bool holdsRecordedFile(const QString &path, const JournalEntry &entry)
 {
     const std::optional<FileIdentity> found = identityOf(path);

@@ -110,6 +110,9 @@ struct JournalContents
 };
 
 JournalContents readRenameJournal(const QString &path);
+// Whether the journal at path records a step that may have stranded a file. Far cheaper than
+// reading it: every start asks, and the last run may have renamed 100,000 files.
+bool journalHoldsSteps(const QString &path);
 // Whether path is the regular file the entry recorded; any regular file, for a journal that
 // recorded none.
 bool holdsRecordedFile(const QString &path, const JournalEntry &entry);
