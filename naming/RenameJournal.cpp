@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QHash>
 
+#include <algorithm>
 #include <cerrno>
 
 using namespace Qt::StringLiterals;
@@ -20,6 +21,12 @@ using namespace Qt::StringLiterals;
 // format had only the header and renames of three fields.
 
 namespace {
+
+// The size is recorded but not compared: a tag saved after the run may change it.
+bool isSameFile(const FileIdentity &a, const FileIdentity &b)
+{
+    return a.device == b.device && a.inode == b.inode;
+}
 
 const QByteArray kFirstHeader = "Sorvane rename journal 1\n";
 const QByteArray kHeader = "Sorvane rename journal 2\n";
@@ -298,7 +305,7 @@ bool journalHoldsSteps(const QString &path)
 bool holdsRecordedFile(const QString &path, const JournalEntry &entry)
 {
     const std::optional<FileIdentity> found = identityOf(path);
-    return found && (!entry.file || (found->device == entry.file->device && found->inode == entry.file->inode));
+    return found && (!entry.file || isSameFile(*found, *entry.file));
 }
 
 bool isRecordedFolder(const QString &folder)
@@ -315,6 +322,23 @@ bool replaceRenameJournal(const QString &path, const QDateTime &made, const std:
     for (const JournalEntry &entry : entries)
         writer.record(entry);
     return writer.finish() && replaceFile(replacement, path);
+}
+
+bool recordReplacedFile(const QString &path, const FileIdentity &was, const FileIdentity &is)
+{
+    JournalContents journal = readRenameJournal(path);
+    bool recorded = false;
+    for (JournalEntry &entry : journal.entries) {
+        if (entry.file && isSameFile(*entry.file, was)) {
+            entry.file = is;
+            recorded = true;
+        }
+    }
+    // A journal still holding a step is the start-up's to put right first.
+    const auto hasSteps = [](const JournalEntry &entry) { return !entry.steps.empty(); };
+    if (!recorded || !journal.readable || std::ranges::any_of(journal.entries, hasSteps))
+        return true;
+    return replaceRenameJournal(path, journal.made, journal.entries);
 }
 
 QString setJournalAside(const QString &path)

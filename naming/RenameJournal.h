@@ -121,6 +121,10 @@ bool isRecordedFolder(const QString &folder);
 // Replaces the journal at path with one of the entries, without their steps, whole or not at
 // all; with no entries, removes it. False when it could not.
 bool replaceRenameJournal(const QString &path, const QDateTime &made, const std::vector<JournalEntry> &entries);
+// The file recorded as was is now the file is, written afresh under the same name (a tag
+// saved into a copy that replaced it): undo is to take it for the file the run renamed. False
+// when the journal could not be rewritten.
+bool recordReplacedFile(const QString &path, const FileIdentity &was, const FileIdentity &is);
 // Moves an unreadable journal out of the way, never over another file, and returns where to;
 // empty when it could not be moved.
 QString setJournalAside(const QString &path);

@@ -13,6 +13,7 @@
 #include <QFile>
 
 #include <csignal>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <sys/wait.h>
@@ -313,6 +314,21 @@ TEST(RenamePlan, UndoLeavesAloneWhatIsNoLongerTheFileTheRunRenamed)
             folder.window.lastText().endsWith(u"were left alone: they are no longer the files that were renamed."_s))
             << folder.window.lastText().toStdString();
     }
+}
+
+// A tag saved into a copy that took the renamed file's place is still the run's file, once
+// the journal knows the copy.
+TEST(RenamePlan, UndoFollowsAFileATagSaveReplaced)
+{
+    PlannedFolder folder({{u"a.mp3"_s, "X", u"Band - X.mp3"_s}});
+    folder.run({Yes, No});
+    const QString renamed = folder.files.path(u"Band - X.mp3"_s);
+    const std::optional<FileIdentity> was = identityOf(renamed);
+    const QString copy = folder.files.write(u".copy"_s, folder.files.read(u"Band - X.mp3"_s));
+    ASSERT_EQ(::rename(QFile::encodeName(copy).constData(), QFile::encodeName(renamed).constData()), 0);
+    ASSERT_TRUE(was && recordReplacedFile(folder.state.RenameJournalPath, *was, *identityOf(renamed)));
+    folder.undo();
+    EXPECT_EQ(folder.namesNow(), folder.oldNames());
 }
 
 // The confirmation names the folder and the run; a run that renamed nothing leaves nothing
