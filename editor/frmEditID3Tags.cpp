@@ -137,7 +137,7 @@ void frmEditID3Tags::FillGenreList(const QString &genreName)
     cboGenre->clear();
     // A name the table lacks (an ID3v2 genre may be any text) selects "None", so that a save
     // never writes another genre in its place.
-    int match = GenreNames::None;
+    int match = GenreNames::Count;
     for (int i = 0; i < GenreNames::Count; ++i) {
         cboGenre->addItem(GenreNames::name(i));
         if (GenreNames::name(i).toUpper() == genreName.toUpper())
@@ -155,8 +155,9 @@ void frmEditID3Tags::SaveTags()
     block.setAlbum(txtAlbum->text());
     block.setYear(txtYear->text());
     block.setComment(txtComment->text());
-    // The list's positions are the genre bytes, "None" included.
-    block.setGenre(cboGenre->currentIndex() < 0 ? GenreNames::None : quint8(cboGenre->currentIndex()));
+    // The list's positions are the genre bytes, but for "None" after the table.
+    const int genre = cboGenre->currentIndex();
+    block.setGenre(genre >= 0 && genre < GenreNames::Count ? quint8(genre) : GenreNames::None);
 
     const QString path = m_state.CurrentFile.FileName();
     if (!WriteID3Tag(path, block)) {

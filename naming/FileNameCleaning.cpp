@@ -32,8 +32,7 @@ QString CleanFileNamePart(const QString &text, const IllegalCharList &illegalCha
 
 QString CleanTagField(const QString &value, MP3File &file, const IllegalCharList &illegalChars)
 {
-    const bool blank = std::all_of(value.begin(), value.end(), [](QChar c) { return c == u'\0'; });
-    if (!file.IsMissingTags() && blank) {
+    if (!file.IsMissingTags() && value.isEmpty()) {
         file.setIsMissingTags(true);
         return {};
     }

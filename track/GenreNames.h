@@ -6,8 +6,9 @@
 namespace GenreNames {
 
 inline constexpr int Count = 148;
-// The byte written for "no genre": one past the last name.
-inline constexpr quint8 None = Count;
+// The byte written for "no genre". Every byte past the table reads as none here, but other
+// software extends the table: to it 148 is a genre, and only 255 means none.
+inline constexpr quint8 None = 255;
 
 // The name at index, or an empty string for an index outside the table.
 QString name(int index);

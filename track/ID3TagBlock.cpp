@@ -1,13 +1,14 @@
 #include "track/ID3TagBlock.h"
 
 #include "track/GenreNames.h"
+#include "track/Windows1252.h"
 
 namespace {
 
 constexpr QByteArrayView kMagic = "TAG";
 
 // One byte per character, as many characters as fit: a surrogate pair is one character.
-QByteArray toLatin1Field(const QString &text, qsizetype width)
+QByteArray toFieldBytes(const QString &text, qsizetype width)
 {
     QByteArray bytes;
     bytes.reserve(width);
@@ -15,7 +16,7 @@ QByteArray toLatin1Field(const QString &text, qsizetype width)
         const QChar c = text[i];
         if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             ++i;
-        bytes.append(c.unicode() <= 0xff ? char(c.unicode()) : '?');
+        bytes.append(char(Windows1252::fromChar(c).value_or('?')));
     }
     bytes.append(width - bytes.size(), ' ');
     return bytes;
@@ -41,14 +42,24 @@ std::optional<ID3TagBlock> ID3TagBlock::fromBytes(QByteArrayView bytes)
     return ID3TagBlock(bytes);
 }
 
+bool ID3TagBlock::canHold(QChar c)
+{
+    const bool isC1Control = c.unicode() >= 0x80 && c.unicode() <= 0x9f;
+    return !isC1Control && Windows1252::fromChar(c).has_value();
+}
+
 QString ID3TagBlock::text(Field field) const
 {
-    return QString::fromLatin1(QByteArrayView(m_bytes).sliced(field.offset, field.width));
+    QString text(field.width, Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const char byte : QByteArrayView(m_bytes).sliced(field.offset, field.width))
+        *out++ = Windows1252::toChar(quint8(byte));
+    return text;
 }
 
 void ID3TagBlock::setText(Field field, const QString &text)
 {
-    m_bytes.replace(field.offset, field.width, toLatin1Field(text, field.width));
+    m_bytes.replace(field.offset, field.width, toFieldBytes(text, field.width));
 }
 
 QString ID3TagBlock::Title() const

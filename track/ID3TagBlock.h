@@ -10,8 +10,9 @@
 
 // The 128-byte ID3v1 block: "TAG", title, artist, album (30 bytes each), year (4),
 // comment (30), genre byte. It holds its bytes and nothing else, so what is decoded and
-// what is written are the same layout. Text is one Latin-1 byte per character, full width,
-// without terminator: reading keeps every byte (NULs included), writing pads with spaces.
+// what is written are the same layout. Text is one Windows-1252 byte per character, full
+// width, without terminator: reading keeps every byte (NULs included), writing pads with
+// spaces.
 class ID3TagBlock
 {
 public:
@@ -24,8 +25,14 @@ public:
     static std::optional<ID3TagBlock> fromBytes(QByteArrayView bytes);
     const QByteArray &bytes() const { return m_bytes; }
 
-    // A text longer than its field keeps its first characters; a character outside
-    // Latin-1 is stored as "?".
+    // Whether c can be stored in a text field: ASCII, U+00A0 to U+00FF and the typographic
+    // characters of Windows-1252, but none of U+0080 to U+009F. (The five of them that
+    // stand for bytes Windows-1252 leaves undefined are written back as those bytes, so that
+    // a field read and written again keeps its bytes; they are no text to enter.)
+    static bool canHold(QChar c);
+
+    // A text longer than its field keeps its first characters; a character the block cannot
+    // hold is stored as "?".
     QString Title() const;
     void setTitle(const QString &text);
     QString Artist() const;

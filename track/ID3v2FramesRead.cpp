@@ -9,18 +9,23 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <string_view>
 #include <vector>
 
 namespace {
 
-// The frames ID3v2Tag::read reads, under the names of version 2.2 and of the later ones,
-// with those TagLib may fold into the year.
-bool isFrameRead(std::string_view id)
+// How many frames of the kind id ID3v2Tag::read may look at, under the names of version 2.2
+// and of the later ones, with those TagLib may fold into the year. Comments that players
+// write for themselves may come before the one it takes; a bound keeps a tag of a million
+// of them cheap.
+std::ptrdiff_t framesRead(std::string_view id)
 {
-    static constexpr std::array<std::string_view, 19> kRead = {"TIT2", "TPE1", "TALB", "COMM", "TDRC", "TYER",
-        "TDAT", "TIME", "TRDA", "TCON", "TT2", "TP1", "TAL", "COM", "TYE", "TDA", "TIM", "TRD", "TCO"};
-    return std::ranges::find(kRead, id) != kRead.end();
+    static constexpr std::array<std::string_view, 17> kFirstOnly = {"TIT2", "TPE1", "TALB", "TDRC", "TYER", "TDAT",
+        "TIME", "TRDA", "TCON", "TT2", "TP1", "TAL", "TYE", "TDA", "TIM", "TRD", "TCO"};
+    if (id == "COMM" || id == "COM")
+        return 16;
+    return std::ranges::find(kFirstOnly, id) != kFirstOnly.end() ? 1 : 0;
 }
 
 } // namespace
@@ -63,7 +68,8 @@ TagLib::ByteVector withOnlyTheFramesRead(const TagLib::ByteVector &tag)
             && frame.frameSize() > (frame.dataLengthIndicator() ? 4U : 0U) && frame.frameSize() <= rest.size();
         if (!isFrame)
             break;
-        if (isFrameRead(std::string_view(id.data(), id.size())) && std::ranges::find(keptIDs, id) == keptIDs.end()) {
+        const std::ptrdiff_t limit = framesRead(std::string_view(id.data(), id.size()));
+        if (limit > 0 && std::ranges::count(keptIDs, id) < limit) {
             kept.append(rest.mid(0, frameHeaderSize + frame.frameSize()));
             keptIDs.push_back(id);
         } else {

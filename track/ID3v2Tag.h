@@ -2,6 +2,7 @@
 
 #include "track/TagFields.h"
 
+#include <QString>
 #include <QtGlobal>
 
 #include <optional>
@@ -17,8 +18,12 @@ inline constexpr qint64 MaxReadBytes = 16 * 1024 * 1024;
 
 // The six fields of the file's ID3v2 tag, untrimmed and at their full length: title (TIT2),
 // artist (TPE1), album (TALB), year (the first four characters of TDRC, or TYER), comment
-// (the first COMM frame) and genre (TCON, its number turned into its name). Nothing when
-// the file starts with no such tag, or its tag holds none of these fields.
+// (the first COMM frame without a description) and genre (TCON, its number turned into its
+// name). Nothing when the file starts with no such tag, or its tag holds none of these fields.
 std::optional<TagFields> read(RegularFile &file);
 
 } // namespace ID3v2Tag
+
+// Whether the file at path begins with an ID3v2 header, the tag players show first. False
+// also when it cannot be read.
+bool startsWithID3v2Tag(const QString &path);

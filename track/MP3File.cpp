@@ -2,7 +2,6 @@
 
 #include "platform/FileLookup.h"
 #include "track/SpaceTrim.h"
-#include "track/TagReading.h"
 
 bool IsMP3File(const QString &path)
 {
@@ -13,6 +12,7 @@ bool MP3File::setFileName(const QString &path, bool readsID3v2)
 {
     m_fileName = path;
     TagReading reading = readTags(path, readsID3v2);
+    m_tagSource = reading.outcome == TagReading::Outcome::Read ? reading.source : TagSource::FileName;
     switch (reading.outcome) {
     case TagReading::Outcome::NotAnMP3File:
         return true;
@@ -33,6 +33,7 @@ void MP3File::setFileName(const QString &path, const TagFields &tags)
 {
     m_fileName = path;
     m_tags = tags;
+    m_tagSource = TagSource::FileName;
 }
 
 QString MP3File::Title() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "track/TagFields.h"
+#include "track/TagReading.h"
 
 #include <QString>
 
@@ -9,19 +10,24 @@
 bool IsMP3File(const QString &path);
 
 // What the program knows about the file in hand: its path, its six tag fields (read from
-// its ID3v1 block or its ID3v2 tag, or guessed from its name), its proposed new name and
-// whether the chosen naming convention found a needed field empty.
+// its ID3v1 block or its ID3v2 tag, or guessed from its name) and where they came from, its
+// proposed new name and whether the chosen naming convention found a needed field empty.
 class MP3File
 {
 public:
+    using TagSource = TagReading::TagSource;
+
     QString FileName() const { return m_fileName; }
     // The load. The path is stored as given, always. Only a path that passes IsMP3File
-    // replaces the tag fields: from the file's ID3v1 block; else, when readsID3v2, from its
-    // ID3v2 tag; else guessed from the path. Returns false when such a file could not be
-    // read; its tag fields are then empty, except Genre, which keeps the previous file's.
+    // replaces the tag fields, as readTags reads them. Returns false when such a file could
+    // not be read; its tag fields are then empty, except Genre, which keeps the previous
+    // file's.
     bool setFileName(const QString &path, bool readsID3v2 = false);
-    // The file at path with tags read before, as a listing holds them.
+    // The file at path with tags read before, as a listing holds them; their source is
+    // FileName, as this record read nothing.
     void setFileName(const QString &path, const TagFields &tags);
+    // Where the last load took the tag fields from: FileName also when it read none.
+    TagSource tagSource() const { return m_tagSource; }
 
     QString NewFileName() const { return m_newFileName; }
     void setNewFileName(const QString &name) { m_newFileName = name; }
@@ -41,4 +47,5 @@ private:
     QString m_newFileName;
     bool m_isMissingTags = false;
     TagFields m_tags;
+    TagSource m_tagSource = TagSource::FileName;
 };

@@ -5,20 +5,31 @@
 #include "track/ID3TagBlock.h"
 #include "track/ID3v2Tag.h"
 #include "track/TagInference.h"
+#include "track/TextUpToNul.h"
 
 namespace {
 
 using Outcome = TagReading::Outcome;
+using TagSource = TagReading::TagSource;
 
-// The tags of the file that ends in tail: its ID3v1 block; else the ID3v2 tag of id3v2Source,
-// when given; else guessed from its path.
-TagFields tagsOf(const ID3TagTail &tail, const QString &path, RegularFile *id3v2Source)
+TagReading guessed(const QString &path)
 {
-    if (tail.hasBlock())
-        return ID3TagBlock::fromBytes(tail.block())->toTagFields();
-    if (auto tags = id3v2Source ? ID3v2Tag::read(*id3v2Source) : std::nullopt)
-        return *std::move(tags);
-    return GuessTagsFromFileName(path);
+    return {Outcome::Read, GuessTagsFromFileName(path), TagSource::FileName};
+}
+
+// The tags of the file that ends in tail: its ID3v1 block, else guessed from its path.
+TagReading readTail(const ID3TagTail &tail, const QString &path)
+{
+    if (!tail.hasBlock())
+        return guessed(path);
+    return {Outcome::Read, ID3TagBlock::fromBytes(tail.block())->toTagFields(), TagSource::ID3v1Block};
+}
+
+// A tag without either says nothing a name is built from: a blank one must not hide the
+// other tag of the file.
+bool namesTheTrack(const TagFields &tags)
+{
+    return !fieldText(tags.Title).isEmpty() || !fieldText(tags.Artist).isEmpty();
 }
 
 } // namespace
@@ -40,21 +51,26 @@ TagReading readTags(const QString &path, bool readsID3v2, const std::optional<Pr
 {
     if (!hasMP3Extension(path))
         return {};
-    // A tail read from the very version of the file that the path names now needs no open:
-    // a look at the entry tells. Without an ID3v1 block in it, an ID3v2 tag is read from the
-    // file itself.
-    const bool decides = prefetched && (prefetched->tail.hasBlock() || !readsID3v2);
-    if (decides && lookUpEntry(path).version == prefetched->version)
-        return {Outcome::Read, tagsOf(prefetched->tail, path, nullptr)};
+    // Without ID3v2 tags the tail decides, and one read from the very version of the file
+    // that the path names now needs no open: a look at the entry tells.
+    if (!readsID3v2 && prefetched && lookUpEntry(path).version == prefetched->version)
+        return readTail(prefetched->tail, path);
     // One look serves both the check and the open.
     const FileEntry entry = FileEntry::lookUp(path);
     if (entry.kind() != EntryKind::RegularFile)
         return {};
     if (entry.size() < ID3TagBlock::Size && !readsID3v2)
-        return {Outcome::Read, GuessTagsFromFileName(path)};
+        return guessed(path);
     RegularFile file = entry.open(RegularFile::Access::Read);
-    const auto tail = file.isOpen() ? readID3TagTail(file) : std::nullopt;
+    if (!file.isOpen())
+        return {Outcome::Unreadable, {}};
+    // Players show the ID3v2 tag first; its header is all a file without one costs.
+    if (auto tags = readsID3v2 ? ID3v2Tag::read(file) : std::nullopt; tags && namesTheTrack(*tags))
+        return {Outcome::Read, *std::move(tags), TagSource::ID3v2Tag};
+    if (prefetched && prefetched->version == file.version())
+        return readTail(prefetched->tail, path);
+    const auto tail = readID3TagTail(file);
     if (!tail)
         return {Outcome::Unreadable, {}};
-    return {Outcome::Read, tagsOf(*tail, path, readsID3v2 ? &file : nullptr)};
+    return readTail(*tail, path);
 }

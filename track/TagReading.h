@@ -15,16 +15,19 @@ struct TagReading
         Unreadable, // a regular MP3 file whose end could not be read
         Read,
     };
+    enum class TagSource { ID3v1Block, ID3v2Tag, FileName };
 
     Outcome outcome = Outcome::NotAnMP3File;
     // Meaningful when Read.
     TagFields tags;
+    TagSource source = TagSource::FileName;
 };
 
 // ".mp3", ".mp2" or ".mp1" anywhere in the path, in any case.
 bool hasMP3Extension(QStringView path);
 
-// The tags of the file at path: from its ID3v1 block; else, when readsID3v2, from its ID3v2
-// tag; else guessed from the path. The tail in prefetched is taken instead of reading the
-// file's end when the file is still the version it was read from.
+// The tags of the file at path. When readsID3v2, from its ID3v2 tag if that holds a title or
+// an artist, as players read it first; else from its ID3v1 block; else guessed from the path.
+// The tail in prefetched is taken instead of reading the file's end when the file is still
+// the version it was read from.
 TagReading readTags(const QString &path, bool readsID3v2, const std::optional<PrefetchedTail> &prefetched = {});

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "track/SpaceTrim.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -8,4 +10,11 @@
 inline QString textUpToNul(QStringView text)
 {
     return text.left(text.indexOf(QChar(u'\0'))).toString();
+}
+
+// A tag field as people and other tools read it: the text before its first NUL, without
+// spaces at its ends. Whatever an old, longer value left after the NUL is not part of it.
+inline QString fieldText(QStringView field)
+{
+    return trimSpaces(textUpToNul(field));
 }

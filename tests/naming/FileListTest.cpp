@@ -1,4 +1,5 @@
 #include "naming/FileList.h"
+#include "support/IndependentTaggers.h"
 #include "support/ScriptedProgress.h"
 #include "support/TempFolder.h"
 #include "track/ID3TagWriter.h"
@@ -138,7 +139,7 @@ TEST_F(FileListTest, AFileSwappedOrRemovedAfterTheFolderWasReadIsNotListed)
 
 // Stopped part way, a listing keeps the files read so far; run to its end, it lists any
 // number of them. A new convention rebuilds the proposed names from the tags as read, and
-// only a new listing reads the files again.
+// only a new listing reads the files again, as the ID3v2 setting says.
 TEST_F(FileListTest, StopsPartWayListsAnyNumberAndRebuildsNamesFromTheTagsAsRead)
 {
     for (int i = 0; i <= 1000; ++i)
@@ -158,4 +159,16 @@ TEST_F(FileListTest, StopsPartWayListsAnyNumberAndRebuildsNamesFromTheTagsAsRead
     EXPECT_EQ(list.files()[0].newName, u"Song - Band.mp3"_s);
     list.listAgain(progress);
     EXPECT_EQ(list.files()[0].newName, u"New - Group.mp3"_s);
+
+    // With ID3v2 tags read, a file's tag comes before its block, whatever was read ahead.
+    const QString longTitle = u"A Title Longer Than Thirty Characters"_s;
+    const QString failure = tagWithMutagen(folder.path(u"0001.mp3"_s), {longTitle, u"Group"_s, {}, {}, {}}, {});
+    if (!failure.isEmpty())
+        GTEST_SKIP() << failure.toStdString();
+    list.listAgain(progress);
+    EXPECT_EQ(list.files()[1].newName, longTitle.left(30) + u" - Group.mp3"_s);
+    list.setReadsID3v2(true);
+    list.listAgain(progress);
+    EXPECT_EQ(list.files()[1].newName, longTitle + u" - Group.mp3"_s);
+    EXPECT_EQ(list.files()[2].newName, u"Song - Band.mp3"_s);
 }

@@ -32,8 +32,6 @@ QString buildName(const NameCase &c, const IllegalCharList &illegalChars)
 }
 
 const QByteArray kNuls(30, '\0');
-// What follows a five-letter title in its NUL-padded field.
-const QString kTitleNuls(25, QChar(u'\0'));
 constexpr quint8 kNoGenre = 255;
 
 } // namespace
@@ -57,10 +55,18 @@ TEST(NewFileName, FollowsTheConventionAndMarksMissingTags)
         {7, false, "Title", "Artist", "", "1980", kNoGenre, u"Artist - Title.mp3"_s, false},
         // A missing field marks the file; once marked, later guarded fields go in uncleaned.
         {0, false, "", "Artist", "", "", kNoGenre, u"Artist - .mp3"_s, true},
-        {3, false, "what?", "", "best/of", "", kNoGenre, u"Best Of -  - What?"_s + kTitleNuls + u".mp3"_s, true},
-        {0, true, "What?", "AC/DC", "", "", kNoGenre, u"AC DC - What?"_s + kTitleNuls + u".mp3"_s, true},
+        {3, false, "what?", "", "best/of", "", kNoGenre, u"Best Of -  - What?.mp3"_s, true},
+        {0, true, "What?", "AC/DC", "", "", kNoGenre, u"AC DC - What?.mp3"_s, true},
         {5, false, "Title", "Artist", "", "", kNoGenre, u" - Artist - Title.mp3"_s, true},
         {0, false, kNuls, "Artist", "", "", kNoGenre, u"Artist - .mp3"_s, true},
+        // A field ends at its first NUL: what follows is left over from a longer value.
+        {0, false, QByteArray("12345\0junk", 10), QByteArray("Band \0junk", 10), "", QByteArray("19\0x", 4), kNoGenre,
+            u"Band - 12345.mp3"_s, false},
+        {1, false, QByteArray("\0junk", 5), "Band", "", QByteArray("\0" "199", 4), kNoGenre, u"Band - .mp3"_s, true},
+        // A part that cleans to blanks names nothing, alone or beside others.
+        {0, false, "///", "?", "", "", kNoGenre, u"  -    .mp3"_s, true},
+        {1, false, "\xa0", "*", "", "1980", kNoGenre, u"  - \u00a0 (1980).mp3"_s, true},
+        {0, false, "?", "Band", "", "", kNoGenre, u"Band -  .mp3"_s, true},
         // Cleaning: illegal characters become spaces; NULs and CR LF pairs go; the year too.
         {0, false, "Hello\r\nworld", "Artist", "", "", kNoGenre, u"Artist - Helloworld.mp3"_s, false},
         {0, false, "a\\b/c:d*e?f\"g<h>i|j", "Artist", "", "", kNoGenre, u"Artist - A B C D E F G H I J.mp3"_s, false},
@@ -70,6 +76,11 @@ TEST(NewFileName, FollowsTheConventionAndMarksMissingTags)
         // A name stays visible and on one line: no leading ".", no control characters.
         {6, false, "Title", "Artist", "", ".", kNoGenre, u"_ - Artist - Title.mp3"_s, false},
         {0, false, "Line\nfeed\ttab\x7f\x01", "Artist", "", "", kNoGenre, u"Artist - Line Feed Tab  .mp3"_s, false},
+        // Bytes 0x80 to 0x9F are Windows-1252 text; the five it leaves undefined stay control
+        // characters. Latin-1 letters stay.
+        {0, false, "Don\x92t Stop \x85", "B\xe4nd \x80", "", "", kNoGenre,
+            u"B\u00e4nd \u20ac - Don\u2019t Stop \u2026.mp3"_s, false},
+        {0, false, "a\x81" "b\x8d\x8f\x90\x9d", "Artist", "", "", kNoGenre, u"Artist - A B    .mp3"_s, false},
     };
     // clang-format on
     for (const NameCase &c : cases)
@@ -77,6 +88,11 @@ TEST(NewFileName, FollowsTheConventionAndMarksMissingTags)
 
     // Before the list is filled, nothing is replaced.
     EXPECT_EQ(buildName({0, false, "what?", "AC/DC", "", "", 0, {}, false}, {}), u"AC/DC - What?.mp3"_s);
+
+    // Control characters from an ID3v2 tag, whose text may hold any character, go the same way.
+    MP3File file;
+    file.setFileName(u"a.mp3"_s, TagFields {u"Next\u0085Line\u009f"_s, u"Band\u0080"_s, {}, {}, {}, {}});
+    EXPECT_EQ(BuildNewFileName(file, 0, illegalChars), u"Band  - Next Line .mp3"_s);
 }
 
 TEST(ProperCase, UpperCasesWordStartsOnly)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
 
 // Tags as another program writes them, so that tests meet files as people have them:
@@ -14,6 +15,10 @@ struct ForeignTag
     int track = 0;
     // The genre frame's text as written ("Rock", "17", "(17)").
     QString genre {};
+    // A front cover picture (APIC), when not empty.
+    QByteArray cover {};
+    // The text of a comment holding player data (description "iTunNORM"), when not empty.
+    QString playerComment {};
 };
 
 // How python3-mutagen writes the ID3v2 tag: version 2.3 (the year as TYER) or 2.4 (TDRC),
@@ -31,3 +36,17 @@ struct MutagenLayout
 // otherwise, an ID3v1.1 block at the end (mutagen leaves the comment out of that block).
 // Returns why not when it could not (python3-mutagen missing), else an empty string.
 QString tagWithMutagen(const QString &path, const ForeignTag &tag, const MutagenLayout &layout = {});
+
+// What another program reads in a file's ID3v2 tag, or why it could not be asked (its
+// package is missing).
+struct TaggerReading
+{
+    QString why;
+    // Each frame's text, keyed as python3-mutagen names frames ("TIT2", "COMM::eng",
+    // "APIC:Cover", a picture's bytes in hex) under the IDs of the tag's own version (TYER in
+    // 2.3), or "title" and "artist" for eyeD3; the tag's version ("2.3") under "version".
+    QMap<QString, QString> fields;
+};
+
+TaggerReading readWithMutagen(const QString &path);
+TaggerReading readWithEyeD3(const QString &path);

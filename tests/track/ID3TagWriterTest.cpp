@@ -1,11 +1,14 @@
 #include "track/ID3TagWriter.h"
 #include "support/TempFolder.h"
+#include "track/GenreNames.h"
+#include "track/ID3TagBlock.h"
 #include "track/MP3File.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -82,6 +85,50 @@ TEST(ID3TagWriter, ReplacesTheBlockTheFileEndsInOrAppends)
         EXPECT_EQ(written, !c.sizeLimit) << c.what;
         EXPECT_EQ(folder.read(u"a.mp3"_s), c.audio + (c.sizeLimit ? c.end : songBlock(c.comment))) << c.what;
     }
+}
+
+// Text goes in as Windows-1252, the code page other software reads a block in, and reads
+// back the same; a character it lacks is written as "?" (the editor refuses to take one), the
+// C1 control characters among them, but for those read from bytes it leaves undefined, which
+// go back as they came. No genre is 255, which other readers take for none too: to them 148
+// is a genre.
+TEST(ID3TagWriter, WritesWindows1252TextAndNoGenreAs255)
+{
+    const struct
+    {
+        QChar c;
+        char byte;
+        bool held;
+    } chars[] = {{u'A', 'A', true}, {u'\u00e4', '\xe4', true}, {u'\u00a0', '\xa0', true}, {u'\u00ff', '\xff', true},
+        {u'\u20ac', '\x80', true}, {u'\u2019', '\x92', true}, {u'\u2026', '\x85', true}, {u'\u0178', '\x9f', true},
+        {u'\u0092', '?', false}, {u'\u03a9', '?', false}, {u'\u0100', '?', false},
+        {u'\u0081', '\x81', false}}; // as read from a byte Windows-1252 leaves undefined
+    QString title;
+    QString readBack;
+    QByteArray expected;
+    for (const auto &c : chars) {
+        EXPECT_EQ(ID3TagBlock::canHold(c.c), c.held) << int(c.c.unicode());
+        title += c.c;
+        readBack += c.byte == '?' ? QChar(u'?') : c.c;
+        expected += c.byte;
+    }
+    EXPECT_FALSE(ID3TagBlock::canHold(u"\U0001F3B5"_s[0]));
+
+    TempFolder folder;
+    const QString path = folder.write(u"a.mp3"_s, audioBytes(400));
+    ASSERT_TRUE(WriteID3TagFields(path, u"Band"_s, title, {}, {}, {}, GenreNames::None));
+    EXPECT_EQ(folder.read(u"a.mp3"_s), audioBytes(400) + tagBlockBytes(expected, "Band", "", "", "", 255, ' '));
+    MP3File track;
+    track.setFileName(path);
+    EXPECT_EQ(track.Title(), readBack);
+    EXPECT_EQ(track.Genre(), QString());
+
+    QProcess mutagen;
+    mutagen.start(u"/usr/bin/python3"_s,
+        {u"-c"_s, u"import sys; from mutagen.id3 import ID3; print(ID3(sys.argv[1]).getall('TCON'))"_s, path});
+    if (!mutagen.waitForFinished(30000) || mutagen.exitStatus() != QProcess::NormalExit || mutagen.exitCode() != 0)
+        GTEST_SKIP() << "python3-mutagen could not read the block: " << mutagen.readAllStandardError().toStdString();
+    EXPECT_EQ(mutagen.readAllStandardOutput(), "[]\n");
 }
 
 TEST(ID3TagWriter, RefusesWhatIsNotAnOrdinaryWritableFileAndLeavesItAlone)

@@ -1,7 +1,8 @@
 #include "track/MP3File.h"
-#include "track/PackedTagFields.h"
 #include "support/IndependentTaggers.h"
 #include "support/TempFolder.h"
+#include "track/ID3v2Tag.h"
+#include "track/PackedTagFields.h"
 #include "track/TagReading.h"
 #include "track/TagTailPrefetch.h"
 #include "track/TextUpToNul.h"
@@ -39,13 +40,14 @@ QByteArray tagOf(char version, const QByteArray &frames, int size)
 } // namespace
 
 // Each load follows one that read "Song" by "Band", genre Rock, in both ID3v2 modes. A block
-// gives its fields with spaces at the ends trimmed, NULs, tabs and Latin-1 letters kept, its
-// genre byte named after the ID3v1 table; a file without one, the guess from its name or, when
-// asked, its ID3v2 tag's fields at full length from every encoding, a genre number named after
-// the table. A path that is no MP3 file (".mp1" to ".mp3" anywhere, in any case, on a regular
-// file or a link to one) leaves the tags as they were; a file that cannot be read leaves only
-// the genre.
-TEST(MP3File, LoadReadsTheBlockTheID3v2TagOrTheNameOrKeepsWhatItHas)
+// gives its fields with spaces at the ends trimmed, NULs, tabs and Latin-1 letters kept, bytes
+// 0x80 to 0x9F as Windows-1252 has them, its genre byte named after the ID3v1 table; a file
+// without one, the guess from its name. When asked, an ID3v2 tag that holds a title or an
+// artist comes first, block or no block: its fields at full length from every encoding, a
+// genre number named after the table, the first comment without a description. A path that is
+// no MP3 file (".mp1" to ".mp3" anywhere, in any case, on a regular file or a link to one)
+// leaves the tags as they were; a file that cannot be read leaves only the genre.
+TEST(MP3File, LoadReadsTheID3v2TagTheBlockOrTheNameOrKeepsWhatItHas)
 {
     TempFolder folder;
     const QString previous = folder.write(u"previous.mp3"_s, tagBlockBytes("Song", "Band", "", "", "", 17, ' '));
@@ -62,24 +64,36 @@ TEST(MP3File, LoadReadsTheBlockTheID3v2TagOrTheNameOrKeepsWhatItHas)
         skipped += u"no sysfs here"_s;
     const auto nuls = [](int count) { return QString(count, QChar(u'\0')); };
     const auto latin1 = [](const QByteArray &text) { return QByteArray(1, '\0') + text; }; // a text frame's body
+    const auto comment = [&](const QByteArray &description, const QByteArray &text) {
+        return frame("COMM", latin1("eng" + description + '\0' + text));
+    };
     const QByteArray compressed = frame("TIT2", qCompress(latin1(QByteArray(10000, 'A'))), 0x80);
-    const QByteArray crowded = frame("TIT2", latin1("First")) + frame("TXXX", latin1("a")).repeated(100'000)
-        + frame("TIT2", latin1("Second")) + frame("TPE1", latin1("Late"));
+    const QByteArray crowded = frame("TIT2", latin1("First")) + comment("iTunNORM", " 00000593").repeated(100'000)
+        + frame("TIT2", latin1("Second")) + frame("TPE1", latin1("Late")) + comment("", "Too late");
+    const QByteArray comments = comment("iTunNORM", " 00000593 00000620") + comment("iTunSMPB", " 00000000")
+        + comment("Player", "Private") + comment("", "Plain") + comment("", "Second") + frame("TIT2", latin1("Song"));
+    const QByteArray song = frame("TIT2", latin1("Song")) + frame("TPE1", latin1("Band"));
+    const QByteArray yearOnly = frame("TYER", latin1("1987")) + frame("TIT2", latin1(" "));
     const QString longTitle = u"A Title Longer Than Thirty Characters"_s;
     const QStringList kept = {u"Song"_s, u"Band"_s, {}, {}, {}, u"Rock"_s};
     const QStringList guessed = {u"Song"_s, u"Band"_s, {}, {}, {}, {}};
+    using enum MP3File::TagSource;
     const struct
     {
         std::optional<QString> path; // none where a tool is missing
         bool read;
         QStringList fields; // title, artist, album, year, comment, genre
-        std::optional<QStringList> fromID3v2 {};
+        MP3File::TagSource source = FileName;
+        std::optional<QStringList> fromID3v2 {}; // read from the ID3v2 tag when asked
     } cases[] = {
-        {folder.write(
-             u".Spaces.MP1"_s, audioBytes(400) + tagBlockBytes("  Song", "B\xe4nd\t", "", "80", "Note", 147, ' ')),
-            true, {u"Song"_s, u"Bänd\t"_s, {}, u"80"_s, u"Note"_s, u"Synth Pop"_s}},
+        {folder.write(u".Spaces.MP1"_s,
+             audioBytes(400)
+                 + tagBlockBytes("  Don\x92t Stop \x85", "B\xe4nd\t", "\x80 \x81\x9d", "80", "Note", 147, ' ')),
+            true,
+            {u"Don\u2019t Stop \u2026"_s, u"Bänd\t"_s, u"\u20ac \u0081\u009d"_s, u"80"_s, u"Note"_s, u"Synth Pop"_s},
+            ID3v1Block},
         {folder.write(u"nuls.mp3.bak"_s, audioBytes(400) + tagBlockBytes("  Song", "Band", "", "80", "", 148)), true,
-            {u"Song"_s + nuls(24), u"Band"_s + nuls(26), nuls(30), u"80"_s + nuls(2), nuls(30), {}}},
+            {u"Song"_s + nuls(24), u"Band"_s + nuls(26), nuls(30), u"80"_s + nuls(2), nuls(30), {}}, ID3v1Block},
         {folder.write(u"old.mp2/Band - 01 - Song.wav"_s, audioBytes(100)), true, guessed},
         {folder.write(u"notes.mp4"_s, tagBlockBytes("Other", "Other", "", "", "", 0)), true, kept},
         {folder.path(u"missing.mp3"_s), true, kept},
@@ -90,26 +104,43 @@ TEST(MP3File, LoadReadsTheBlockTheID3v2TagOrTheNameOrKeepsWhatItHas)
         {unreadable.isEmpty() ? std::nullopt : std::optional(unreadable), false, {{}, {}, {}, {}, {}, u"Rock"_s}},
         {tagged(u"Band - 1 - Song.mp3"_s,
              {longTitle, u"Björk 日本"_s, u"Post"_s, u"1995-06-13"_s, u"Note"_s, 0, u"Eurodisco"_s}, {4, 3, false}),
-            true, guessed, QStringList {longTitle, u"Björk 日本"_s, u"Post"_s, u"1995"_s, u"Note"_s, u"Eurodisco"_s}},
+            true, guessed, FileName,
+            QStringList {longTitle, u"Björk 日本"_s, u"Post"_s, u"1995"_s, u"Note"_s, u"Eurodisco"_s}},
         {tagged(u"Band - 2 - Song.mp3"_s, {u"Ωmega"_s, u"Band"_s, u"Album"_s, u"1999"_s, {}, 0, u"(4)Eurodisco"_s},
              {3, 1, false}),
-            true, guessed, QStringList {u"Ωmega"_s, u"Band"_s, u"Album"_s, u"1999"_s, {}, u"Disco"_s}},
-        {tagged(u"Band - 3 - Song.mp3"_s, {}, {4, 3, false}), true, guessed, guessed}, // a tag without any field
-        // Hand-made, as other taggers rarely or never write them: a 2.4 tag with a 2.3 year; a
-        // compressed frame, never inflated, in a tag whose size runs past the end.
-        {folder.write(u"Band - 4 - Song.mp3"_s, tagOf(4, frame("TYER", latin1("1987")), 16) + audioBytes(400)), true,
-            guessed, QStringList {{}, {}, {}, u"1987"_s, {}, {}}},
-        {folder.write(u"Band - 5 - Song.mp3"_s,
+            true, guessed, FileName, QStringList {u"Ωmega"_s, u"Band"_s, u"Album"_s, u"1999"_s, {}, u"Disco"_s}},
+        {tagged(u"Band - 3 - Song.mp3"_s, {}, {4, 3, false}), true, guessed}, // a tag without any field
+        // Both tags: the block's title cut short, the tag's whole.
+        {tagged(u"Band - 4 - Song.mp3"_s, {longTitle, u"Band"_s, {}, u"2001"_s, {}, 0, u"Rock"_s}, {3, 1, true}), true,
+            {longTitle.left(30), u"Band"_s + nuls(26), nuls(30), u"2001"_s, nuls(30), u"Rock"_s}, ID3v1Block,
+            QStringList {longTitle, u"Band"_s, {}, u"2001"_s, {}, u"Rock"_s}},
+        // Hand-made, as other taggers rarely or never write them: a 2.4 tag with a 2.3 year and
+        // no title, alone and beside a block; a blank block beside a full tag; player data in
+        // comments; a compressed frame, never inflated, in a tag whose size runs past the end.
+        {folder.write(u"Band - 5 - Song.mp3"_s, tagOf(4, frame("TYER", latin1("1987")), 16) + audioBytes(400)), true,
+            guessed},
+        {folder.write(u"year.mp3"_s,
+             tagOf(4, yearOnly, int(yearOnly.size())) + audioBytes(400)
+                 + tagBlockBytes("Block", "Band", "", "", "", 17, ' ')),
+            true, {u"Block"_s, u"Band"_s, {}, {}, {}, u"Rock"_s}, ID3v1Block},
+        {folder.write(u"blank.mp3"_s,
+             tagOf(3, song, int(song.size())) + audioBytes(400) + tagBlockBytes("", "", "", "", "", 255)),
+            true, {nuls(30), nuls(30), nuls(30), nuls(4), nuls(30), {}}, ID3v1Block,
+            QStringList {u"Song"_s, u"Band"_s, {}, {}, {}, {}}},
+        {folder.write(u"Band - 6 - Song.mp3"_s, tagOf(3, comments, int(comments.size())) + audioBytes(400)), true,
+            guessed, FileName, QStringList {u"Song"_s, {}, {}, {}, u"Plain"_s, {}}},
+        {folder.write(u"Band - 7 - Song.mp3"_s,
              tagOf(3, compressed + frame("TPE1", latin1("Other")), 0x0fffffff) + audioBytes(400)),
-            true, guessed, QStringList {{}, u"Other"_s, {}, {}, {}, {}}},
-        // The first frame of a kind counts, also past a hundred thousand frames of others.
-        {folder.write(u"Band - 6 - Song.mp3"_s, tagOf(4, crowded, int(crowded.size())) + audioBytes(400)), true,
-            guessed, QStringList {u"First"_s, u"Late"_s, {}, {}, {}, {}}},
+            true, guessed, FileName, QStringList {{}, u"Other"_s, {}, {}, {}, {}}},
+        // The first frame of a kind counts, also past a hundred thousand comments of a player.
+        {folder.write(u"Band - 8 - Song.mp3"_s, tagOf(4, crowded, int(crowded.size())) + audioBytes(400)), true,
+            guessed, FileName, QStringList {u"First"_s, u"Late"_s, {}, {}, {}, {}}},
     };
     for (const auto &c : cases) {
         if (!c.path)
             continue;
         for (const bool readsID3v2 : {false, true}) {
+            const bool fromID3v2 = readsID3v2 && c.fromID3v2;
             MP3File file;
             file.setFileName(previous, readsID3v2);
             EXPECT_EQ(file.setFileName(*c.path, readsID3v2), c.read) << c.path->toStdString();
@@ -117,12 +148,31 @@ TEST(MP3File, LoadReadsTheBlockTheID3v2TagOrTheNameOrKeepsWhatItHas)
             EXPECT_EQ(IsMP3File(*c.path), c.fields != kept) << c.path->toStdString();
             const QStringList fields
                 = {file.Title(), file.Artist(), file.Album(), file.Year(), file.Comment(), file.Genre()};
-            EXPECT_EQ(fields, readsID3v2 && c.fromID3v2 ? *c.fromID3v2 : c.fields)
-                << c.path->toStdString() << " " << readsID3v2;
+            EXPECT_EQ(fields, fromID3v2 ? *c.fromID3v2 : c.fields) << c.path->toStdString() << " " << readsID3v2;
+            EXPECT_EQ(file.tagSource(), fromID3v2 ? ID3v2Tag : c.source) << c.path->toStdString() << " " << readsID3v2;
         }
     }
     if (!skipped.isEmpty())
         GTEST_SKIP() << skipped.toStdString();
+}
+
+// What the editor tells a person about: a tag at the start, whatever it holds, that players show.
+TEST(MP3File, StartsWithID3v2TagLooksAtTheHeaderOnly)
+{
+    TempFolder folder;
+    const struct
+    {
+        QString path;
+        bool starts;
+    } cases[] = {
+        {folder.write(u"empty tag.mp3"_s, tagOf(3, {}, 0) + audioBytes(400)), true},
+        {folder.write(u"block only.mp3"_s, taggedAudio("Song", "Band")), false},
+        {folder.write(u"short.mp3"_s, "ID3"), false},
+        {folder.path(u"missing.mp3"_s), false},
+        {folder.makeFifo(u"fifo.mp3"_s), false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(startsWithID3v2Tag(c.path), c.starts) << c.path.toStdString();
 }
 
 // The prefetch opens only regular files: a FIFO among the names would hold its reader forever.
