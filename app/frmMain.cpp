@@ -5,6 +5,7 @@
 #include "naming/InterruptedRename.h"
 #include "platform/DesktopServices.h"
 #include "platform/FileLookup.h"
+#include "platform/FileReplacement.h"
 #include "platform/ShellActions.h"
 #include "platform/StateFolder.h"
 #include "settings/Addons.h"
@@ -22,6 +23,7 @@ frmMain::frmMain(std::unique_ptr<DesktopServices> services, QStringList argument
 {
     setObjectName(u"frmMain"_s);
     m_state.RenameJournalPath = userStateFolder() + u"/last-rename.journal"_s;
+    m_state.TagSaveRecordPath = userStateFolder() + u"/tag-save.record"_s;
     createPopupMenus();
     connect(m_frmSelectFiles.get(), &frmSelectFiles::gridMenuRequested, &mnuGrid,
         [this](const QPoint &position) { mnuGrid.popup(position); });
@@ -66,6 +68,7 @@ void frmMain::Form_Load()
     // the listing passes over.
     if (const std::optional<Message> putRight = FinishInterruptedRename(m_state.RenameJournalPath))
         m_services->showMessage(nullptr, *putRight);
+    removeStrandedReplacement(m_state.TagSaveRecordPath);
     // The first convention is chosen before the first listing, which builds each proposed
     // name once.
     m_frmSelectFiles->ReadyToGo();

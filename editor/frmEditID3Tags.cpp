@@ -1,12 +1,16 @@
 #include "editor/frmEditID3Tags.h"
 
+#include "editor/ID3v1TextValidator.h"
 #include "naming/ProgramState.h"
+#include "naming/RenameJournal.h"
 #include "platform/DesktopServices.h"
 #include "platform/FileLookup.h"
 #include "platform/ShellActions.h"
 #include "track/GenreNames.h"
 #include "track/ID3TagBlock.h"
 #include "track/ID3TagWriter.h"
+#include "track/ID3v2Tag.h"
+#include "track/ID3v2TagWriter.h"
 #include "track/TextUpToNul.h"
 #include "widgets/Twips.h"
 #include "widgets/WidgetLook.h"
@@ -33,13 +37,20 @@ QLabel *createLabel(QWidget *parent, const QString &name, const QString &caption
     return label;
 }
 
-QLineEdit *createTextBox(QWidget *parent, const QString &name, int maxLength, const QRect &geometry)
+QLineEdit *createTextBox(QWidget *parent, const QString &name, const QRect &geometry)
 {
     auto *box = new QLineEdit(parent);
     box->setObjectName(name);
-    box->setMaxLength(maxLength);
     box->setGeometry(geometry);
     return box;
+}
+
+// What a box shows of a field: its text, not the NULs other software pads it with, which
+// would fill the box to its length, and nothing more could be typed.
+TagFields shownFields(const MP3File &file)
+{
+    return {textUpToNul(file.Title()), textUpToNul(file.Artist()), textUpToNul(file.Album()),
+        textUpToNul(file.Comment()), textUpToNul(file.Year()), file.Genre()};
 }
 
 QPushButton *createButton(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
@@ -81,14 +92,16 @@ void frmEditID3Tags::createControls()
     Frame1->setGeometry(twipsRect(75, 735, 5790, 3450));
     showCaptionBold(*Frame1);
 
-    txtArtist = createTextBox(Frame1, u"txtArtist"_s, 30, twipsRect(1650, 465, 3150, 285));
-    txtSongTitle = createTextBox(Frame1, u"txtSongTitle"_s, 30, twipsRect(1650, 900, 3150, 285));
-    txtAlbum = createTextBox(Frame1, u"txtAlbum"_s, 30, twipsRect(1665, 1350, 3150, 285));
-    txtYear = createTextBox(Frame1, u"txtYear"_s, 4, twipsRect(1650, 1830, 675, 285));
+    txtArtist = createTextBox(Frame1, u"txtArtist"_s, twipsRect(1650, 465, 3150, 285));
+    txtSongTitle = createTextBox(Frame1, u"txtSongTitle"_s, twipsRect(1650, 900, 3150, 285));
+    txtAlbum = createTextBox(Frame1, u"txtAlbum"_s, twipsRect(1665, 1350, 3150, 285));
+    txtYear = createTextBox(Frame1, u"txtYear"_s, twipsRect(1650, 1830, 675, 285));
+    txtYear->setMaxLength(4);
     cboGenre = new QComboBox(Frame1);
     cboGenre->setObjectName(u"cboGenre"_s);
     cboGenre->setGeometry(twipsRect(1650, 2265, 3180, 315));
-    txtComment = createTextBox(Frame1, u"txtComment"_s, 30, twipsRect(1665, 2700, 3150, 285));
+    txtComment = createTextBox(Frame1, u"txtComment"_s, twipsRect(1665, 2700, 3150, 285));
+    m_id3v1Text = new ID3v1TextValidator(this);
 
     cmdSave = createButton(this, u"cmdSave"_s, u"&Save Tags"_s, twipsRect(3525, 4245, 1140, 360));
     cmdSave->setDefault(true);
@@ -101,6 +114,10 @@ void frmEditID3Tags::createControls()
     lblCurrentFile->setToolTip(u"Click to preview file"_s);
     showAsLink(*lblCurrentFile);
     lblCurrentFile->installEventFilter(this);
+    lblTagNote = createLabel(this, u"lblTagNote"_s,
+        u"Players show this file's ID3v2 tag; tick Tools > Read ID3v2 Tags to edit it."_s,
+        twipsRect(105, 510, 5700, 195));
+    lblTagNote->hide();
 
     createLabel(Frame1, u"Label5"_s, u"Genre"_s, twipsRect(570, 2295, 435, 195));
     createLabel(Frame1, u"Label4"_s, u"Year"_s, twipsRect(570, 1845, 330, 195));
@@ -122,14 +139,27 @@ void frmEditID3Tags::ShowFileInfo()
     const MP3File &file = m_state.CurrentFile;
     lblCurrentFile->setText(normalFileName(file.FileName()));
     lblCurrentFile->adjustSize();
-    // A box holds a field's text, not the NULs other software pads it with: they would
-    // fill the box to its length, and nothing more could be typed.
-    txtArtist->setText(textUpToNul(file.Artist()));
-    txtSongTitle->setText(textUpToNul(file.Title()));
-    txtAlbum->setText(textUpToNul(file.Album()));
-    txtYear->setText(textUpToNul(file.Year()));
-    FillGenreList(file.Genre());
-    txtComment->setText(textUpToNul(file.Comment()));
+    m_editsID3v2 = file.tagSource() == MP3File::TagSource::ID3v2Tag;
+    limitBoxesToID3v1(!m_editsID3v2);
+    lblTagNote->setVisible(!m_state.ListedFiles.readsID3v2() && startsWithID3v2Tag(file.FileName()));
+    m_shownFields = shownFields(file);
+    txtArtist->setText(m_shownFields.Artist);
+    txtSongTitle->setText(m_shownFields.Title);
+    txtAlbum->setText(m_shownFields.Album);
+    txtYear->setText(m_shownFields.Year);
+    FillGenreList(m_shownFields.Genre);
+    m_shownGenreIndex = cboGenre->currentIndex();
+    txtComment->setText(m_shownFields.Comment);
+}
+
+void frmEditID3Tags::limitBoxesToID3v1(bool limited)
+{
+    constexpr int kFieldWidth = 30;
+    constexpr int kAnyLength = 32767; // a line edit's own limit
+    for (QLineEdit *box : {txtArtist, txtSongTitle, txtAlbum, txtComment}) {
+        box->setMaxLength(limited ? kFieldWidth : kAnyLength);
+        box->setValidator(limited ? m_id3v1Text : nullptr);
+    }
 }
 
 void frmEditID3Tags::FillGenreList(const QString &genreName)
@@ -147,7 +177,42 @@ void frmEditID3Tags::FillGenreList(const QString &genreName)
     cboGenre->setCurrentIndex(match);
 }
 
+TagFields frmEditID3Tags::typedFields() const
+{
+    const int genre = cboGenre->currentIndex();
+    return {txtSongTitle->text(), txtArtist->text(), txtAlbum->text(), txtComment->text(), txtYear->text(),
+        genre == m_shownGenreIndex ? m_shownFields.Genre : GenreNames::name(genre)};
+}
+
 void frmEditID3Tags::SaveTags()
+{
+    const QString path = m_state.CurrentFile.FileName();
+    if (!(m_editsID3v2 ? saveID3v2Tag(path) : saveID3v1Block(path)))
+        return;
+    m_rebuildFileList();
+    accept();
+}
+
+bool frmEditID3Tags::saveID3v2Tag(const QString &path)
+{
+    const std::optional<FileIdentity> before = identityOf(path);
+    const TagSaveOutcome outcome = writeID3v2Tag(path, m_shownFields, typedFields(), m_state.TagSaveRecordPath);
+    if (outcome == TagSaveOutcome::Replaced) {
+        // The saved tag is in a new file under the same name: it is still the file the last
+        // run renamed.
+        if (const std::optional<FileIdentity> after = identityOf(path); before && after)
+            recordReplacedFile(m_state.RenameJournalPath, *before, *after);
+    }
+    if (outcome == TagSaveOutcome::WrittenInPlace || outcome == TagSaveOutcome::Replaced)
+        return true;
+    reportNotSaved(path,
+        outcome == TagSaveOutcome::Refused
+            ? u": its volume does not let a file be replaced, so the longer tag cannot be written safely."_s
+            : u"."_s);
+    return false;
+}
+
+bool frmEditID3Tags::saveID3v1Block(const QString &path)
 {
     ID3TagBlock block;
     block.setTitle(txtSongTitle->text());
@@ -158,16 +223,17 @@ void frmEditID3Tags::SaveTags()
     // The list's positions are the genre bytes, but for "None" after the table.
     const int genre = cboGenre->currentIndex();
     block.setGenre(genre >= 0 && genre < GenreNames::Count ? quint8(genre) : GenreNames::None);
+    if (WriteID3Tag(path, block))
+        return true;
+    reportNotSaved(path, u"."_s);
+    return false;
+}
 
-    const QString path = m_state.CurrentFile.FileName();
-    if (!WriteID3Tag(path, block)) {
-        m_services.showMessage(this,
-            {u"Unable to Save Tags"_s, u"The ID3 tag could not be written to "_s + QFileInfo(path).fileName() + u'.',
-                MessageButtons::Ok, MessageIcon::Critical});
-        return;
-    }
-    m_rebuildFileList();
-    accept();
+void frmEditID3Tags::reportNotSaved(const QString &path, const QString &why)
+{
+    m_services.showMessage(this,
+        {u"Unable to Save Tags"_s, u"The ID3 tag could not be written to "_s + QFileInfo(path).fileName() + why,
+            MessageButtons::Ok, MessageIcon::Critical});
 }
 
 void frmEditID3Tags::cmdSave_Click()

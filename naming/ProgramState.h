@@ -30,6 +30,9 @@ struct ProgramState
     IllegalCharList IllegalChars;
     // Where a rename run records its renames for "Undo Last Rename".
     QString RenameJournalPath;
+    // Where a tag save that writes its file afresh records the copy it writes, so that a
+    // copy a killed save left behind is removed at the next start.
+    QString TagSaveRecordPath;
     // A run renamed files its journal could not record: a journal still there is of an
     // older run, and undoing it now would rename the wrong files.
     bool JournalIsOutdated = false;

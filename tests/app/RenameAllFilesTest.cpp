@@ -119,3 +119,35 @@ TEST(RenameAllFiles, UndoLastRenameAfterAForcedRunAndARestart)
     EXPECT_EQ(app.column(0).front(), u"a.mp3"_s);
     EXPECT_FALSE(app.action(u"mnuitmToolsUndo").isEnabled());
 }
+
+// Greek and Japanese ID3v2 text keeps its letters through a save in the editor, unchanged,
+// and a Force Tag Edit run: the names are made of it, and players still read it.
+TEST(RenameAllFiles, AForcedRunKeepsTheLettersOfAnID3v2Tag)
+{
+    TempFolder home;
+    const std::pair<QString, QString> songs[]
+        = {{u"Μίκης Θεοδωράκης"_s, u"Καλημέρα κόσμε"_s}, {u"坂本龍一"_s, u"戦場のメリークリスマス"_s}};
+    for (const auto &[artist, title] : songs) {
+        const QString path = home.write(title + u".mp3"_s, audioBytes(300));
+        if (const QString failure = tagWithMutagen(path, {title, artist, {}, {}, {}}, {4, 3, true}); !failure.isEmpty())
+            GTEST_SKIP() << failure.toStdString();
+    }
+    AppHarness app(home.path());
+    app.action(u"mnuitmToolsReadID3v2").trigger();
+    const QStringList proposed = app.column(1);
+    for (const auto &[artist, title] : songs)
+        EXPECT_TRUE(proposed.filter(artist).size() == 1) << proposed.join(u'|').toStdString();
+    app.control<QCheckBox>(u"chkForceTagEdit").setChecked(true);
+    for (int file = 0; file < 2; ++file)
+        app.script().dialogSteps.push_back(
+            [](QDialog &editor) { editor.findChild<QPushButton *>(u"cmdSave"_s)->click(); });
+    app.script().answers = {MessageAnswer::Yes, MessageAnswer::No};
+    app.control<QPushButton>(u"cmdRenameAll").click();
+    EXPECT_EQ(home.fileNames(), proposed);
+    for (const auto &[artist, title] : songs) {
+        const TaggerReading reading = readWithMutagen(home.path(proposed.filter(artist).value(0)));
+        if (!reading.why.isEmpty())
+            GTEST_SKIP() << reading.why.toStdString();
+        EXPECT_EQ(reading.fields.value(u"TIT2"_s), title);
+    }
+}

@@ -9,17 +9,34 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// Types text into box as a keyboard does, one character (a whole code point) a key press:
+// QTest's key clicks take only ASCII.
+void typeInto(QLineEdit &box, const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype length = text[i].isHighSurrogate() ? 2 : 1;
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text.mid(i, length));
+        QApplication::sendEvent(&box, &press);
+        i += length - 1;
+    }
+}
+
+} // namespace
+
 // On a file another tagger wrote (NUL-padded fields, a track number in the comment) the
 // boxes show the text alone. A genre byte past the list shows as "None", a genre named in
 // any case selects its entry, one the list lacks selects "None", and entering a box, by any
-// way, selects its text. Escape writes nothing. Save writes the boxes as typed, in Latin-1
-// cut to their fields, the list's position as the genre byte, keeps the track number, and
+// way, selects its text. Escape writes nothing. Save writes the boxes as typed, in Windows-1252
+// cut to their fields, the list's position as the genre byte (255 for "None"), keeps the track number, and
 // lists the files again; a tag that cannot be written is reported, and the editor stays
 // open with what was typed.
 TEST(TagEditor, ShowsTheFileInHandAndSavesWhatIsTypedOnlyWhenAskedTo)
@@ -74,7 +91,9 @@ TEST(TagEditor, ShowsTheFileInHandAndSavesWhatIsTypedOnlyWhenAskedTo)
 
     open(song);
     box(u"txtSongTitle")->setText(QString(35, u't'));
-    box(u"txtArtist")->setText(u"  Mötley 日\U0001F600x"_s); // the emoji lies outside the BMP
+    // A box refuses what the block cannot hold, as typed: the emoji comes as two halves.
+    box(u"txtArtist")->clear();
+    typeInto(*box(u"txtArtist"), u"  Mötley 日\U0001F600€x"_s);
     box(u"txtYear")->setText(u"85"_s);
     box(u"txtComment")->setText(QString(28, u'n')); // leaves room for the track number
     QFile::setPermissions(song, QFile::ReadOwner);
@@ -87,8 +106,52 @@ TEST(TagEditor, ShowsTheFileInHandAndSavesWhatIsTypedOnlyWhenAskedTo)
     QFile::setPermissions(song, QFile::ReadOwner | QFile::WriteOwner);
     QTest::keyClick(box(u"txtAlbum"), Qt::Key_Return);
     EXPECT_EQ(folder.read(u"Some Song.mp3"_s).right(128),
-        withTrack(
-            tagBlockBytes(QByteArray(30, 't'), "  M\xf6tley ??x", "Album", "85", QByteArray(28, 'n'), 255, ' '), 255));
+        withTrack(tagBlockBytes(QByteArray(30, 't'), "  M\xf6tley \x80x", "Album", "85", QByteArray(28, 'n'), 255, ' '),
+            255));
     EXPECT_EQ(rebuilds, 1);
     EXPECT_FALSE(editor->isVisible());
+}
+
+// A file read from its ID3v2 tag is edited there, in full: Greek longer than an ID3v1 field
+// reaches the tag players read, the untouched artist stays as it was, and the ID3v1 editor
+// of the same file refuses Greek and says where players look.
+TEST(TagEditor, EditsTheID3v2TagItShowsInFull)
+{
+    TempFolder folder;
+    ProgramState state;
+    state.TagSaveRecordPath = folder.path(u".state/tag-save.record"_s);
+    ScriptedDesktopServices services;
+    const QString song = folder.write(u"Song.mp3"_s, audioBytes(200));
+    const QString artist = u"Μίκης Θεοδωράκης"_s;
+    if (const QString failure = tagWithMutagen(song, {u"Καλημέρα"_s, artist, {}, u"1973"_s, {}}, {4, 3, true});
+        !failure.isEmpty())
+        GTEST_SKIP() << failure.toStdString();
+    const auto open = [&](bool readsID3v2) {
+        state.ListedFiles.setReadsID3v2(readsID3v2);
+        state.CurrentFile.setFileName(song, readsID3v2);
+        return std::make_unique<frmEditID3Tags>(
+            state, services, [] {}, nullptr);
+    };
+    const auto box = [](frmEditID3Tags &editor, const QString &name) { return editor.findChild<QLineEdit *>(name); };
+
+    const std::unique_ptr<frmEditID3Tags> v2Editor = open(true);
+    EXPECT_EQ(box(*v2Editor, u"txtArtist"_s)->text(), artist);
+    EXPECT_FALSE(v2Editor->findChild<QLabel *>(u"lblTagNote"_s)->isVisibleTo(v2Editor.get()));
+    const QString title = u"Καλημέρα κόσμε, καλημέρα ήλιε, καλημέρα"_s;
+    box(*v2Editor, u"txtSongTitle"_s)->clear();
+    typeInto(*box(*v2Editor, u"txtSongTitle"_s), title);
+    v2Editor->cmdSave_Click();
+    EXPECT_TRUE(services.messages.empty());
+    const TaggerReading reading = readWithMutagen(song);
+    if (!reading.why.isEmpty())
+        GTEST_SKIP() << reading.why.toStdString();
+    EXPECT_EQ(reading.fields.value(u"TIT2"_s), title);
+    EXPECT_EQ(reading.fields.value(u"TPE1"_s), artist);
+
+    const std::unique_ptr<frmEditID3Tags> v1Editor = open(false);
+    EXPECT_TRUE(v1Editor->findChild<QLabel *>(u"lblTagNote"_s)->isVisibleTo(v1Editor.get()));
+    QLineEdit &v1Title = *box(*v1Editor, u"txtSongTitle"_s);
+    v1Title.clear();
+    typeInto(v1Title, u"λa"_s);
+    EXPECT_EQ(v1Title.text(), u"a"_s);
 }
