@@ -77,7 +77,7 @@ TEST(MP3File, LoadReadsTheID3v2TagTheBlockOrTheNameOrKeepsWhatItHas)
     const QString longTitle = u"A Title Longer Than Thirty Characters"_s;
     const QStringList kept = {u"Song"_s, u"Band"_s, {}, {}, {}, u"Rock"_s};
     const QStringList guessed = {u"Song"_s, u"Band"_s, {}, {}, {}, {}};
-    using enum MP3File::TagSource;
+    using enum TagReading::TagSource;
     const struct
     {
         std::optional<QString> path; // none where a tool is missing
