@@ -167,14 +167,10 @@ void frmEditID3Tags::FillGenreList(const QString &genreName)
     cboGenre->clear();
     // A name the table lacks (an ID3v2 genre may be any text) selects "None", so that a save
     // never writes another genre in its place.
-    int match = GenreNames::Count;
-    for (int i = 0; i < GenreNames::Count; ++i) {
+    for (int i = 0; i < GenreNames::Count; ++i)
         cboGenre->addItem(GenreNames::name(i));
-        if (GenreNames::name(i).toUpper() == genreName.toUpper())
-            match = i;
-    }
     cboGenre->addItem(u"None"_s);
-    cboGenre->setCurrentIndex(match);
+    cboGenre->setCurrentIndex(GenreNames::indexOf(genreName).value_or(GenreNames::Count));
 }
 
 TagFields frmEditID3Tags::typedFields() const

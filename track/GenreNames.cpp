@@ -165,3 +165,12 @@ QString GenreNames::name(int index)
         return {};
     return QString::fromLatin1(kNames[size_t(index)]);
 }
+
+std::optional<int> GenreNames::indexOf(const QString &name)
+{
+    for (int index = 0; index < Count; ++index) {
+        if (GenreNames::name(index).compare(name, Qt::CaseInsensitive) == 0)
+            return index;
+    }
+    return std::nullopt;
+}

@@ -40,10 +40,8 @@ std::optional<quint8> genreByteOf(const QString &name)
 {
     if (name.isEmpty())
         return GenreNames::None;
-    for (int index = 0; index < GenreNames::Count; ++index) {
-        if (GenreNames::name(index).compare(name, Qt::CaseInsensitive) == 0)
-            return quint8(index);
-    }
+    if (const std::optional<int> index = GenreNames::indexOf(name))
+        return quint8(*index);
     return std::nullopt;
 }
 
