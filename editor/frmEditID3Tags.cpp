@@ -1,6 +1,7 @@
 #include "editor/frmEditID3Tags.h"
 
 #include "editor/ID3v1TextValidator.h"
+#include "editor/TrackNumberValidator.h"
 #include "naming/ProgramState.h"
 #include "naming/RenameJournal.h"
 #include "platform/DesktopServices.h"
@@ -12,6 +13,7 @@
 #include "track/ID3v2Tag.h"
 #include "track/ID3v2TagWriter.h"
 #include "track/TextUpToNul.h"
+#include "track/TrackNumber.h"
 #include "widgets/Twips.h"
 #include "widgets/WidgetLook.h"
 
@@ -27,6 +29,10 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// The width of an ID3v1 block's text fields, and of its comment beside an ID3v1.1 track.
+constexpr int kID3v1FieldWidth = 30;
+constexpr int kID3v1CommentBesideTrack = 28;
 
 QLabel *createLabel(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
 {
@@ -50,7 +56,7 @@ QLineEdit *createTextBox(QWidget *parent, const QString &name, const QRect &geom
 TagFields shownFields(const MP3File &file)
 {
     return {textUpToNul(file.Title()), textUpToNul(file.Artist()), textUpToNul(file.Album()),
-        textUpToNul(file.Comment()), textUpToNul(file.Year()), file.Genre()};
+        textUpToNul(file.Comment()), textUpToNul(file.Year()), file.Genre(), file.Track()};
 }
 
 QPushButton *createButton(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
@@ -97,6 +103,10 @@ void frmEditID3Tags::createControls()
     txtAlbum = createTextBox(Frame1, u"txtAlbum"_s, twipsRect(1665, 1350, 3150, 285));
     txtYear = createTextBox(Frame1, u"txtYear"_s, twipsRect(1650, 1830, 675, 285));
     txtYear->setMaxLength(4);
+    txtTrack = createTextBox(Frame1, u"txtTrack"_s, twipsRect(3300, 1830, 675, 285));
+    m_trackNumber = new TrackNumberValidator(this);
+    txtTrack->setValidator(m_trackNumber);
+    connect(txtTrack, &QLineEdit::textChanged, this, &frmEditID3Tags::txtTrack_Change);
     cboGenre = new QComboBox(Frame1);
     cboGenre->setObjectName(u"cboGenre"_s);
     cboGenre->setGeometry(twipsRect(1650, 2265, 3180, 315));
@@ -121,15 +131,17 @@ void frmEditID3Tags::createControls()
 
     createLabel(Frame1, u"Label5"_s, u"Genre"_s, twipsRect(570, 2295, 435, 195));
     createLabel(Frame1, u"Label4"_s, u"Year"_s, twipsRect(570, 1845, 330, 195));
+    createLabel(Frame1, u"lblTrack"_s, u"Track"_s, twipsRect(2700, 1845, 435, 195));
     createLabel(Frame1, u"Label3"_s, u"Album"_s, twipsRect(570, 1395, 435, 195));
     createLabel(Frame1, u"Label2"_s, u"Song Title"_s, twipsRect(570, 945, 720, 195));
     createLabel(Frame1, u"Label1"_s, u"Artist"_s, twipsRect(570, 495, 345, 195))->setProperty("Index", 0);
     createLabel(Frame1, u"Label1"_s, u"Comment"_s, twipsRect(570, 2745, 660, 195))->setProperty("Index", 1);
 
-    QWidget *const tabOrder[] = {txtArtist, txtSongTitle, txtAlbum, txtYear, cboGenre, txtComment, cmdSave, cmdCancel};
+    QWidget *const tabOrder[]
+        = {txtArtist, txtSongTitle, txtAlbum, txtYear, txtTrack, cboGenre, txtComment, cmdSave, cmdCancel};
     for (size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
-    for (QLineEdit *box : {txtArtist, txtSongTitle, txtAlbum, txtYear, txtComment})
+    for (QLineEdit *box : {txtArtist, txtSongTitle, txtAlbum, txtYear, txtTrack, txtComment})
         box->installEventFilter(this);
     txtArtist->setFocus();
 }
@@ -147,6 +159,8 @@ void frmEditID3Tags::ShowFileInfo()
     txtSongTitle->setText(m_shownFields.Title);
     txtAlbum->setText(m_shownFields.Album);
     txtYear->setText(m_shownFields.Year);
+    const int track = trackNumber(m_shownFields.Track);
+    txtTrack->setText(track == 0 ? QString() : QString::number(track));
     FillGenreList(m_shownFields.Genre);
     m_shownGenreIndex = cboGenre->currentIndex();
     txtComment->setText(m_shownFields.Comment);
@@ -154,12 +168,26 @@ void frmEditID3Tags::ShowFileInfo()
 
 void frmEditID3Tags::limitBoxesToID3v1(bool limited)
 {
-    constexpr int kFieldWidth = 30;
     constexpr int kAnyLength = 32767; // a line edit's own limit
     for (QLineEdit *box : {txtArtist, txtSongTitle, txtAlbum, txtComment}) {
-        box->setMaxLength(limited ? kFieldWidth : kAnyLength);
+        box->setMaxLength(limited ? kID3v1FieldWidth : kAnyLength);
         box->setValidator(limited ? m_id3v1Text : nullptr);
     }
+    // A block holds its track in one byte.
+    constexpr int kByteTrackMost = 255;
+    constexpr int kAnyTrackMost = 999999999;
+    m_trackNumber->setMaximum(limited ? kByteTrackMost : kAnyTrackMost);
+}
+
+void frmEditID3Tags::txtTrack_Change()
+{
+    if (!m_editsID3v2)
+        txtComment->setMaxLength(typedTrack() == 0 ? kID3v1FieldWidth : kID3v1CommentBesideTrack);
+}
+
+int frmEditID3Tags::typedTrack() const
+{
+    return txtTrack->text().toInt();
 }
 
 void frmEditID3Tags::FillGenreList(const QString &genreName)
@@ -176,8 +204,11 @@ void frmEditID3Tags::FillGenreList(const QString &genreName)
 TagFields frmEditID3Tags::typedFields() const
 {
     const int genre = cboGenre->currentIndex();
+    // A track number left as it was keeps the text it was read from ("03/12").
+    const int track = typedTrack();
     return {txtSongTitle->text(), txtArtist->text(), txtAlbum->text(), txtComment->text(), txtYear->text(),
-        genre == m_shownGenreIndex ? m_shownFields.Genre : GenreNames::name(genre)};
+        genre == m_shownGenreIndex ? m_shownFields.Genre : GenreNames::name(genre),
+        track == trackNumber(m_shownFields.Track) ? m_shownFields.Track : withTrackNumber(m_shownFields.Track, track)};
 }
 
 void frmEditID3Tags::SaveTags()
@@ -216,10 +247,11 @@ bool frmEditID3Tags::saveID3v1Block(const QString &path)
     block.setAlbum(txtAlbum->text());
     block.setYear(txtYear->text());
     block.setComment(txtComment->text());
+    block.setTrack(quint8(typedTrack()));
     // The list's positions are the genre bytes, but for "None" after the table.
     const int genre = cboGenre->currentIndex();
     block.setGenre(genre >= 0 && genre < GenreNames::Count ? quint8(genre) : GenreNames::None);
-    if (WriteID3Tag(path, block))
+    if (WriteID3Tag(path, block, OldTrackNumber::Replaced))
         return true;
     reportNotSaved(path, u"."_s);
     return false;

@@ -9,6 +9,7 @@
 class DesktopServices;
 struct ProgramState;
 class ID3v1TextValidator;
+class TrackNumberValidator;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -44,6 +45,9 @@ private:
     void createControls();
     // Boxes as wide as an ID3v1 block's fields, or open to any text of any length.
     void limitBoxesToID3v1(bool limited);
+    // An ID3v1.1 track takes the comment's last two bytes: the comment box then holds 28.
+    void txtTrack_Change();
+    int typedTrack() const;
     // The fields as the boxes hold them; the genre as read while its choice is unchanged.
     TagFields typedFields() const;
     // Writes the tag as the boxes hold it; a tag that cannot be written is reported and
@@ -63,6 +67,7 @@ private:
     QLineEdit *txtSongTitle = nullptr;
     QLineEdit *txtAlbum = nullptr;
     QLineEdit *txtYear = nullptr;
+    QLineEdit *txtTrack = nullptr;
     QComboBox *cboGenre = nullptr;
     QLineEdit *txtComment = nullptr;
     QPushButton *cmdSave = nullptr;
@@ -70,6 +75,7 @@ private:
     QLabel *lblCurrentFile = nullptr;
     QLabel *lblTagNote = nullptr;
     ID3v1TextValidator *m_id3v1Text = nullptr;
+    TrackNumberValidator *m_trackNumber = nullptr;
 
     // Whether the boxes show the file's ID3v2 tag, and what they showed first.
     bool m_editsID3v2 = false;

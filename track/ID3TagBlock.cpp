@@ -116,13 +116,21 @@ quint8 ID3TagBlock::Track() const
     return m_bytes[TrackMarkOffset] == '\0' ? quint8(m_bytes[TrackOffset]) : 0;
 }
 
+bool ID3TagBlock::setTrack(quint8 track)
+{
+    const bool holdsTrack = m_bytes[TrackMarkOffset] == '\0';
+    const bool blank = m_bytes[TrackMarkOffset] == ' ' && m_bytes[TrackOffset] == ' ';
+    if (!holdsTrack && !blank)
+        return track == 0;
+    m_bytes[TrackMarkOffset] = track == 0 ? ' ' : '\0';
+    m_bytes[TrackOffset] = track == 0 ? ' ' : char(track);
+    return true;
+}
+
 void ID3TagBlock::keepTrackOf(const ID3TagBlock &replaced)
 {
-    const quint8 track = replaced.Track();
-    if (track == 0 || m_bytes[TrackMarkOffset] != ' ' || m_bytes[TrackOffset] != ' ')
-        return;
-    m_bytes[TrackMarkOffset] = '\0';
-    m_bytes[TrackOffset] = char(track);
+    if (const quint8 track = replaced.Track(); track != 0)
+        setTrack(track);
 }
 
 TagFields ID3TagBlock::toTagFields() const
@@ -134,5 +142,6 @@ TagFields ID3TagBlock::toTagFields() const
         .Comment = Comment(),
         .Year = Year(),
         .Genre = GenreNames::name(Genre()),
+        .Track = Track() == 0 ? QString() : QString::number(Track()),
     };
 }

@@ -46,14 +46,19 @@ public:
     quint8 Genre() const;
     void setGenre(quint8 genre);
 
-    // The ID3v1.1 track number: other taggers store it in the comment's last two bytes, a
-    // NUL and the number. 0 when the block holds none.
+    // The ID3v1.1 track number: the comment's last two bytes, a NUL and the number. 0 when
+    // the block holds none.
     quint8 Track() const;
+    // Stores track (1 to 255) where the comment leaves room for it, its last two bytes blank
+    // or holding a track; 0 gives the comment those bytes back as blanks. False, and nothing
+    // changed, when a comment of 29 or 30 characters fills them.
+    bool setTrack(quint8 track);
     // Carries the track number of replaced over to this block, which is to take its place
-    // on disk, when this block's comment leaves its last two bytes blank.
+    // on disk, where this block's comment leaves room for it.
     void keepTrackOf(const ID3TagBlock &replaced);
 
-    // The fields as the track record holds them: untrimmed text, the genre as its name.
+    // The fields as the track record holds them: untrimmed text, the genre as its name, the
+    // track number as digits (empty for none).
     TagFields toTagFields() const;
 
 private:

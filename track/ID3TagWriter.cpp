@@ -21,7 +21,7 @@ bool writeOrRestore(RegularFile &file, const ID3TagTail &tail, qint64 offset, QB
 
 } // namespace
 
-bool WriteID3Tag(const QString &path, const ID3TagBlock &block)
+bool WriteID3Tag(const QString &path, const ID3TagBlock &block, OldTrackNumber oldTrack)
 {
     if (normalFileName(path).isEmpty())
         return false;
@@ -35,7 +35,8 @@ bool WriteID3Tag(const QString &path, const ID3TagBlock &block)
     qint64 offset = tail->fileSize;
     if (tail->hasBlock()) {
         offset -= ID3TagBlock::Size;
-        replacement.keepTrackOf(*ID3TagBlock::fromBytes(tail->block()));
+        if (oldTrack == OldTrackNumber::Kept)
+            replacement.keepTrackOf(*ID3TagBlock::fromBytes(tail->block()));
     }
     const bool written = writeOrRestore(file, *tail, offset, replacement.bytes());
     return file.close() && written;

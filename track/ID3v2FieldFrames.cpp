@@ -39,6 +39,8 @@ const char *textFrameID(TagField field, unsigned version)
         return version >= 4 ? "TDRC" : "TYER";
     case TagField::Genre:
         return "TCON";
+    case TagField::Track:
+        return "TRCK";
     case TagField::Comment:
         break;
     }
@@ -49,10 +51,10 @@ const char *textFrameID(TagField field, unsigned version)
 
 std::vector<FieldChange> changedFields(const TagFields &asRead, const TagFields &typed)
 {
-    const std::array<std::pair<TagField, QString TagFields::*>, 6> fields
-        = {{{TagField::Title, &TagFields::Title}, {TagField::Artist, &TagFields::Artist},
-            {TagField::Album, &TagFields::Album}, {TagField::Comment, &TagFields::Comment},
-            {TagField::Year, &TagFields::Year}, {TagField::Genre, &TagFields::Genre}}};
+    const std::array<std::pair<TagField, QString TagFields::*>, 7> fields = {{{TagField::Title, &TagFields::Title},
+        {TagField::Artist, &TagFields::Artist}, {TagField::Album, &TagFields::Album},
+        {TagField::Comment, &TagFields::Comment}, {TagField::Year, &TagFields::Year},
+        {TagField::Genre, &TagFields::Genre}, {TagField::Track, &TagFields::Track}}};
     std::vector<FieldChange> changes;
     for (const auto &[field, member] : fields) {
         if (typed.*member != asRead.*member)

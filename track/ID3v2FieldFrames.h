@@ -10,8 +10,8 @@ namespace TagLib::ID3v2 {
 class Frame;
 }
 
-// The six fields as frames of an ID3v2 tag of version 2.3 or 2.4.
-enum class TagField { Title, Artist, Album, Comment, Year, Genre };
+// The fields as frames of an ID3v2 tag of version 2.3 or 2.4.
+enum class TagField { Title, Artist, Album, Comment, Year, Genre, Track };
 
 struct FieldChange
 {
@@ -22,7 +22,7 @@ struct FieldChange
 // The fields of typed that differ from asRead, with their typed text.
 std::vector<FieldChange> changedFields(const TagFields &asRead, const TagFields &typed);
 
-// Whether frames with this ID are among those that hold field: TIT2, TPE1, TALB, TCON; COMM,
+// Whether frames with this ID are among those that hold field: TIT2, TPE1, TALB, TCON, TRCK; COMM,
 // of which only a plain comment counts; for the year TDRC or TYER, with the day and time
 // that go with a 2.3 year (TDAT, TIME).
 bool mayHoldField(TagField field, std::string_view id);

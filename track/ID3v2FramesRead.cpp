@@ -21,8 +21,8 @@ namespace {
 // of them cheap.
 std::ptrdiff_t framesRead(std::string_view id)
 {
-    static constexpr std::array<std::string_view, 17> kFirstOnly = {"TIT2", "TPE1", "TALB", "TDRC", "TYER", "TDAT",
-        "TIME", "TRDA", "TCON", "TT2", "TP1", "TAL", "TYE", "TDA", "TIM", "TRD", "TCO"};
+    static constexpr std::array<std::string_view, 19> kFirstOnly = {"TIT2", "TPE1", "TALB", "TDRC", "TYER", "TDAT",
+        "TIME", "TRDA", "TCON", "TRCK", "TT2", "TP1", "TAL", "TYE", "TDA", "TIM", "TRD", "TCO", "TRK"};
     if (id == "COMM" || id == "COM")
         return 16;
     return std::ranges::find(kFirstOnly, id) != kFirstOnly.end() ? 1 : 0;

@@ -79,7 +79,7 @@ TagFields fieldsOf(const TagLib::ID3v2::Tag &tag)
     if (year.isEmpty())
         year = firstFrameText(tag, "TYER");
     return {firstFrameText(tag, "TIT2"), firstFrameText(tag, "TPE1"), firstFrameText(tag, "TALB"), commentOf(tag),
-        year.left(4), genreOf(tag)};
+        year.left(4), genreOf(tag), firstFrameText(tag, "TRCK")};
 }
 
 // The header file starts with, or an empty array when it starts with no ID3v2 tag.

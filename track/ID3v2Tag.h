@@ -16,10 +16,11 @@ namespace ID3v2Tag {
 // are not seen.
 inline constexpr qint64 MaxReadBytes = 16 * 1024 * 1024;
 
-// The six fields of the file's ID3v2 tag, untrimmed and at their full length: title (TIT2),
+// The fields of the file's ID3v2 tag, untrimmed and at their full length: title (TIT2),
 // artist (TPE1), album (TALB), year (the first four characters of TDRC, or TYER), comment
-// (the first COMM frame without a description) and genre (TCON, its number turned into its
-// name). Nothing when the file starts with no such tag, or its tag holds none of these fields.
+// (the first COMM frame without a description), genre (TCON, its number turned into its
+// name) and track (TRCK, as it stands). Nothing when the file starts with no such tag, or
+// its tag holds none of these fields.
 std::optional<TagFields> read(RegularFile &file);
 
 } // namespace ID3v2Tag

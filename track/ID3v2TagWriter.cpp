@@ -7,6 +7,7 @@
 #include "track/ID3TagTail.h"
 #include "track/ID3v2Tag.h"
 #include "track/ID3v2TagEdit.h"
+#include "track/TrackNumber.h"
 
 #include <QFileInfo>
 
@@ -67,7 +68,13 @@ ID3TagBlock id3v1BlockOf(const TagFields &asRead, const TagFields &typed, const 
         block.setGenre(*genre);
     else if (typed.Genre != asRead.Genre)
         block.setGenre(GenreNames::None);
-    block.keepTrackOf(old);
+    // A track past 255 is one the block cannot hold either.
+    if (typed.Track == asRead.Track)
+        block.keepTrackOf(old);
+    else if (const int track = trackNumber(typed.Track); track <= 255)
+        block.setTrack(quint8(track));
+    else
+        block.setTrack(0);
     return block;
 }
 

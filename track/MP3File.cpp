@@ -60,3 +60,7 @@ QString MP3File::Genre() const
 {
     return trimSpaces(m_tags.Genre);
 }
+QString MP3File::Track() const
+{
+    return trimSpaces(m_tags.Track);
+}

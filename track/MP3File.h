@@ -9,7 +9,7 @@
 // accepted) and contains ".mp3", ".mp2" or ".mp1" anywhere, in any case.
 bool IsMP3File(const QString &path);
 
-// What the program knows about the file in hand: its path, its six tag fields (read from
+// What the program knows about the file in hand: its path, its tag fields (read from
 // its ID3v1 block or its ID3v2 tag, or guessed from its name) and where they came from, its
 // proposed new name and whether the chosen naming convention found a needed field empty.
 class MP3File
@@ -41,6 +41,8 @@ public:
     QString Year() const;
     QString Comment() const;
     QString Genre() const;
+    // The track as the tag states it ("3", "03/12"); trackNumber gives its number.
+    QString Track() const;
 
 private:
     QString m_fileName;

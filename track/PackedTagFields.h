@@ -6,8 +6,8 @@
 
 #include <array>
 
-// The six tag strings of one track in one block of memory. A listing keeps the tags of every
-// file it lists; as six strings of their own they would take a third of its memory.
+// The tag strings of one track in one block of memory. A listing keeps the tags of every
+// file it lists; as strings of their own they would take a third of its memory.
 class PackedTagFields
 {
 public:
@@ -20,5 +20,5 @@ private:
     // The fields one after another, in the order TagFields declares them.
     QString m_text;
     // Where each field but the last ends in m_text.
-    std::array<qsizetype, 5> m_ends {};
+    std::array<qsizetype, 6> m_ends {};
 };

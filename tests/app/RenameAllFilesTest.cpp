@@ -43,7 +43,7 @@ TEST(RenameAllFiles, GridShowsWhatTheDiskGetsAfterAFileWithoutTags)
     TempFolder home;
     home.write(u"aaa.mp3"_s, audioBytes(300)); // untagged: a title from the name, no artist
     const QString tagged = home.write(u"b.mp3"_s, audioBytes(300));
-    const QString failure = tagWithMutagen(tagged, {u"What?"_s, u"Ac/Dc"_s, {}, {}, {}, 4});
+    const QString failure = tagWithMutagen(tagged, {u"What?"_s, u"Ac/Dc"_s, {}, {}, {}, u"4"_s});
     if (!failure.isEmpty())
         GTEST_SKIP() << failure.toStdString();
     home.write(u"c.mp3"_s, taggedAudio("Totally\nNatural", "...And You Will Know Us"));

@@ -59,7 +59,7 @@ TEST(TagEditor, ShowsTheFileInHandAndSavesWhatIsTypedOnlyWhenAskedTo)
     const auto genre = [&] { return editor->findChild<QComboBox *>(u"cboGenre"_s)->currentText(); };
 
     const QString song = folder.write(u"Some Song.mp3"_s, audioBytes(200));
-    if (const QString failure = tagWithMutagen(song, {u"  Song"_s, u"Band"_s, u"Album"_s, u"1999"_s, {}, 255});
+    if (const QString failure = tagWithMutagen(song, {u"  Song"_s, u"Band"_s, u"Album"_s, u"1999"_s, {}, u"255"_s});
         !failure.isEmpty())
         GTEST_SKIP() << failure.toStdString();
     const QByteArray block = folder.read(u"Some Song.mp3"_s).right(128);

@@ -15,7 +15,7 @@ path, title, artist, album, year, comment, track, genre, cover, player = sys.arg
 version, encoding, v1 = (int(n) for n in sys.argv[11:])
 tag = ID3()
 for frame, text in ((TIT2, title), (TPE1, artist), (TALB, album), (TYER if version == 3 else TDRC, year),
-                    (TCON, genre), (TRCK, "" if track == "0" else track)):
+                    (TCON, genre), (TRCK, track)):
     if text:
         tag.add(frame(encoding=encoding, text=text))
 if player:
@@ -74,9 +74,9 @@ TaggerReading readWith(const QString &script, const QString &path)
 QString tagWithMutagen(const QString &path, const ForeignTag &tag, const MutagenLayout &layout)
 {
     // mutagen's v1 argument: 0 leaves the file without an ID3v1 block, 2 always writes one.
-    const QStringList arguments = {path, tag.title, tag.artist, tag.album, tag.year, tag.comment,
-        QString::number(tag.track), tag.genre, QString::fromLatin1(tag.cover.toHex()), tag.playerComment,
-        QString::number(layout.version), QString::number(layout.encoding), layout.withID3v1 ? u"2"_s : u"0"_s};
+    const QStringList arguments = {path, tag.title, tag.artist, tag.album, tag.year, tag.comment, tag.track, tag.genre,
+        QString::fromLatin1(tag.cover.toHex()), tag.playerComment, QString::number(layout.version),
+        QString::number(layout.encoding), layout.withID3v1 ? u"2"_s : u"0"_s};
     return runPython(kMutagenWriter, arguments);
 }
 

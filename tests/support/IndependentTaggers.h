@@ -12,7 +12,8 @@ struct ForeignTag
     QString album;
     QString year;
     QString comment;
-    int track = 0;
+    // The TRCK frame's text ("3", "03/12"); none when empty.
+    QString track {};
     // The genre frame's text as written ("Rock", "17", "(17)").
     QString genre {};
     // A front cover picture (APIC), when not empty.

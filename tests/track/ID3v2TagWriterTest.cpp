@@ -111,7 +111,7 @@ TEST(ID3v2TagWriter, OtherTaggersReadWhatWasTyped)
             = folder.write(u"a.mp3"_s, (c.layout.version == 2 ? tagOfVersion22() : QByteArray()) + audioBytes(20000));
         const QString date = c.layout.version == 4 ? u"1973-03-01"_s : u"1973"_s;
         if (c.layout.version != 2) {
-            const ForeignTag tag {u"Old Title"_s, u"Old Artist"_s, u"Album"_s, date, u"Note"_s, 5, {}, cover()};
+            const ForeignTag tag {u"Old Title"_s, u"Old Artist"_s, u"Album"_s, date, u"Note"_s, u"5"_s, {}, cover()};
             if (const QString why = tagWithMutagen(path, tag, c.layout); !why.isEmpty())
                 GTEST_SKIP() << why.toStdString();
         }
@@ -169,7 +169,7 @@ TEST(ID3v2TagWriter, EveryFieldIsWrittenAndAnEmptiedOneRemoved)
         const QString path = folder.write(u"a.mp3"_s, audioBytes(20000));
         const QString playerData = u" 00000593 00000620 0000131B"_s;
         const ForeignTag tag {
-            u"Old Title"_s, u"Old Artist"_s, u"Album"_s, u"1973"_s, u"Note"_s, 5, u"Jazz"_s, cover(), playerData};
+            u"Old Title"_s, u"Old Artist"_s, u"Album"_s, u"1973"_s, u"Note"_s, u"5"_s, u"Jazz"_s, cover(), playerData};
         if (const QString why = tagWithMutagen(path, tag, {version, 1, false}); !why.isEmpty())
             GTEST_SKIP() << why.toStdString();
         const TagFields asRead {u"Old Title"_s, u"Old Artist"_s, u"Album"_s, u"Note"_s, u"1973"_s, u"Jazz"_s};
@@ -212,8 +212,8 @@ struct SavedFile
     SavedFile()
     {
         path = folder.write(u"a.mp3"_s, audioBytes(20000));
-        why = tagWithMutagen(
-            path, {u"Old Title"_s, u"Old Artist"_s, u"Album"_s, u"1973"_s, u"Note"_s, 5, {}, cover()}, {3, 1, true});
+        why = tagWithMutagen(path,
+            {u"Old Title"_s, u"Old Artist"_s, u"Album"_s, u"1973"_s, u"Note"_s, u"5"_s, {}, cover()}, {3, 1, true});
         before = folder.read(u"a.mp3"_s);
         typed.Title = kGreekTitle;
     }

@@ -103,15 +103,15 @@ TEST(MP3File, LoadReadsTheID3v2TagTheBlockOrTheNameOrKeepsWhatItHas)
         {QString(), true, kept},
         {unreadable.isEmpty() ? std::nullopt : std::optional(unreadable), false, {{}, {}, {}, {}, {}, u"Rock"_s}},
         {tagged(u"Band - 1 - Song.mp3"_s,
-             {longTitle, u"Björk 日本"_s, u"Post"_s, u"1995-06-13"_s, u"Note"_s, 0, u"Eurodisco"_s}, {4, 3, false}),
+             {longTitle, u"Björk 日本"_s, u"Post"_s, u"1995-06-13"_s, u"Note"_s, {}, u"Eurodisco"_s}, {4, 3, false}),
             true, guessed, FileName,
             QStringList {longTitle, u"Björk 日本"_s, u"Post"_s, u"1995"_s, u"Note"_s, u"Eurodisco"_s}},
-        {tagged(u"Band - 2 - Song.mp3"_s, {u"Ωmega"_s, u"Band"_s, u"Album"_s, u"1999"_s, {}, 0, u"(4)Eurodisco"_s},
+        {tagged(u"Band - 2 - Song.mp3"_s, {u"Ωmega"_s, u"Band"_s, u"Album"_s, u"1999"_s, {}, {}, u"(4)Eurodisco"_s},
              {3, 1, false}),
             true, guessed, FileName, QStringList {u"Ωmega"_s, u"Band"_s, u"Album"_s, u"1999"_s, {}, u"Disco"_s}},
         {tagged(u"Band - 3 - Song.mp3"_s, {}, {4, 3, false}), true, guessed}, // a tag without any field
         // Both tags: the block's title cut short, the tag's whole.
-        {tagged(u"Band - 4 - Song.mp3"_s, {longTitle, u"Band"_s, {}, u"2001"_s, {}, 0, u"Rock"_s}, {3, 1, true}), true,
+        {tagged(u"Band - 4 - Song.mp3"_s, {longTitle, u"Band"_s, {}, u"2001"_s, {}, {}, u"Rock"_s}, {3, 1, true}), true,
             {longTitle.left(30), u"Band"_s + nuls(26), nuls(30), u"2001"_s, nuls(30), u"Rock"_s}, ID3v1Block,
             QStringList {longTitle, u"Band"_s, {}, u"2001"_s, {}, u"Rock"_s}},
         // Hand-made, as other taggers rarely or never write them: a 2.4 tag with a 2.3 year and
