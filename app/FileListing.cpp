@@ -4,7 +4,6 @@
 
 #include "app/FileGridModel.h"
 #include "app/InterruptibleWork.h"
-#include "naming/NamingConventions.h"
 #include "naming/ProgramState.h"
 
 #include <QComboBox>
@@ -66,23 +65,6 @@ void frmSelectFiles::runListing(const std::function<ListingResult(WorkProgress &
             u"Listing stopped: %L1 of %L2 files listed."_s.arg(m_state.ListedFiles.files().size()).arg(result.found));
     else
         showFilesListed();
-}
-
-void frmSelectFiles::cboNameChoices_Click()
-{
-    m_state.ListedFiles.setNaming(conventionIndex(), m_state.IllegalChars);
-    m_fileRows->showListed();
-    showFilesListed();
-}
-
-void frmSelectFiles::ReadyToGo()
-{
-    m_state.CurrentFile.setIsMissingTags(false);
-    FillIllegalChars(m_state.IllegalChars);
-    cboNameChoices->clear();
-    cboNameChoices->addItems(namingConventionLabels());
-    cboNameChoices->setCurrentIndex(0);
-    cboNameChoices_Click();
 }
 
 void frmSelectFiles::showFilesListed()

@@ -6,7 +6,6 @@
 #include "app/ProductInfo.h"
 #include "app/TrackSummary.h"
 #include "editor/frmEditID3Tags.h"
-#include "naming/NamingConventions.h"
 #include "naming/ProgramState.h"
 #include "naming/UndoLastRename.h"
 #include "platform/DesktopServices.h"
@@ -112,7 +111,7 @@ void frmSelectFiles::createControls()
     cboNameChoices = createNamed<QComboBox>(fraNameFormat, u"cboNameChoices"_s, twipsRect(150, 345, 2610, 315));
     cboNameChoices->setToolTip(u"Select a naming convention to use for the MP3 files listed below."_s);
     // The labels are there from the start, so that the list is as wide as its longest one.
-    cboNameChoices->addItems(namingConventionLabels());
+    cboNameChoices->addItems(nameChoiceLabels());
     widenToFitText(*cboNameChoices);
     connect(cboNameChoices, &QComboBox::activated, this, &frmSelectFiles::cboNameChoices_Click);
     chkForceTagEdit = createNamed<QCheckBox>(fraNameFormat, u"chkForceTagEdit"_s, twipsRect(2895, 345, 1395, 300));
@@ -443,11 +442,6 @@ void frmSelectFiles::setBusy(bool busy)
 bool frmSelectFiles::IsForceTagEdit()
 {
     return chkForceTagEdit->checkState() == Qt::Checked;
-}
-
-int frmSelectFiles::conventionIndex()
-{
-    return cboNameChoices->currentIndex();
 }
 
 NamesKept frmSelectFiles::namesKept()

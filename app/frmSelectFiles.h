@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class DesktopServices;
 class FileGridModel;
@@ -101,6 +102,13 @@ private:
     // "Undo Last Rename" is offered while a journal of a rename run exists.
     void updateUndoAvailability();
 
+    // The labels of cboNameChoices: the conventions, then "Own Pattern...".
+    static QStringList nameChoiceLabels();
+    // The person's own pattern, from the dialog; false when they cancel it.
+    bool chooseOwnPattern();
+    // The name pattern gives the selected file, or the first listed one.
+    QString previewName(const NamePattern &pattern) const;
+
     // The tag editor: created hidden on first use, destroyed when it closes.
     frmEditID3Tags &refreshedTagEditor();
     void openTagEditor();
@@ -109,7 +117,7 @@ private:
     MessageAnswer showMessage(const Message &message) override;
     void setBusy(bool busy) override;
     bool IsForceTagEdit() override;
-    int conventionIndex() override;
+    NameChoice nameChoice() override;
     NamesKept namesKept() override;
     void editTags() override;
     void endProgram() override;
@@ -134,4 +142,7 @@ private:
     QAction *mnuitmToolsReadID3v2 = nullptr;
     QAction *mnuitmToolsIncludeSubfolders = nullptr;
     std::unique_ptr<frmEditID3Tags> m_tagEditor;
+    // The entry of cboNameChoices the names are built after, and the own pattern last kept.
+    int m_chosenNaming = 0;
+    std::optional<NamePattern> m_ownPattern;
 };

@@ -1,7 +1,7 @@
-// Under every convention, a name that a rename can use (the build found every needed field)
-// stays inside its folder and on one line: no "/", no NUL or other control character, and
-// it ends in ".mp3". A marked file keeps its name and shows its fields as they stand, so
-// only its ending and start are checked: no name starts with ".", which would hide a file.
+// Under every convention and a pattern of every field, a name that a rename can use (the build found every needed
+// field) stays inside its folder and on one line: no "/", no NUL or other control character, and it ends in ".mp3". A
+// marked file keeps its name and shows its fields as they stand, so only its ending and start are checked: no name
+// starts with ".", which would hide a file.
 
 #include "fuzz/ScratchFile.h"
 #include "naming/FileNameCleaning.h"
@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -25,10 +26,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     MP3File track;
     track.setFileName(file.holding(("TAG" + input).leftJustified(ID3TagBlock::Size, '\0', true)));
 
-    for (int convention = -1; convention <= NamingConventionCount; ++convention) {
+    static const std::vector<NameChoice> choices = [] {
+        std::vector<NameChoice> all;
+        for (int convention = -1; convention <= NamingConventionCount; ++convention)
+            all.push_back({convention, std::nullopt});
+        all.push_back({0, NamePattern(QStringLiteral("<Track>. <Title> (<Year>) <Genre> - <Album> - <Artist>"))});
+        return all;
+    }();
+    for (const NameChoice &choice : choices) {
         for (const bool markedBefore : {false, true}) {
             track.setIsMissingTags(markedBefore);
-            const QString name = BuildNewFileName(track, convention, illegalChars);
+            const QString name = BuildNewFileName(track, choice, illegalChars);
             if (!name.endsWith(u".mp3") || name.startsWith(u'.'))
                 std::abort();
             const bool unreadable = std::any_of(name.begin(), name.end(), isControlCharacter);

@@ -26,9 +26,9 @@ FileList::FileList()
 
 FileList::~FileList() = default;
 
-void FileList::setNaming(int conventionIndex, const IllegalCharList &illegalChars)
+void FileList::setNaming(const NameChoice &choice, const IllegalCharList &illegalChars)
 {
-    m_conventionIndex = conventionIndex;
+    m_naming = choice;
     m_illegalChars = illegalChars;
     for (ListedFile &file : m_files)
         buildNewName(file);
@@ -148,16 +148,26 @@ ListingResult FileList::listCandidates(std::vector<Candidate> candidates, WorkPr
 // file gets no name; a rename run stops at it.
 void FileList::buildNewName(ListedFile &file) const
 {
-    if (!hasMP3Extension(file.path)) {
-        file.newName.clear();
-        file.needsTags = true;
-        return;
-    }
     MP3File record;
-    record.setFileName(file.path, file.tags.unpacked());
-    file.newName = BuildNewFileName(record, m_conventionIndex, m_illegalChars);
+    file.newName = nameOf(file, m_naming, record);
     file.newName.squeeze();
     file.needsTags = record.IsMissingTags();
+}
+
+QString FileList::proposedName(const ListedFile &file, const NameChoice &choice) const
+{
+    MP3File record;
+    return nameOf(file, choice, record);
+}
+
+QString FileList::nameOf(const ListedFile &file, const NameChoice &choice, MP3File &record) const
+{
+    if (!hasMP3Extension(file.path)) {
+        record.setIsMissingTags(true);
+        return {};
+    }
+    record.setFileName(file.path, file.tags.unpacked());
+    return BuildNewFileName(record, choice, m_illegalChars);
 }
 
 int FileList::folderCount() const

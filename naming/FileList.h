@@ -2,6 +2,7 @@
 
 #include "naming/FileNameCleaning.h"
 #include "naming/FolderRenamePlan.h"
+#include "naming/NameChoice.h"
 #include "naming/WorkProgress.h"
 #include "track/PackedTagFields.h"
 
@@ -56,9 +57,11 @@ public:
     // Whether a folder listing takes the folders below it too. Off at first.
     bool includesSubfolders() const { return m_includesSubfolders; }
     void setIncludesSubfolders(bool includes) { m_includesSubfolders = includes; }
-    // The convention the proposed names are built under; a change rebuilds every proposed
-    // name from the tags as read, without reading the files again.
-    void setNaming(int conventionIndex, const IllegalCharList &illegalChars);
+    // What the proposed names are built after; a change rebuilds every proposed name from
+    // the tags as read, without reading the files again.
+    void setNaming(const NameChoice &choice, const IllegalCharList &illegalChars);
+    // The name file would be proposed under choice, built from its tags as read.
+    QString proposedName(const ListedFile &file, const NameChoice &choice) const;
 
     // The MP3 files of folder, and with includesSubfolders those of the folders below it,
     // each shown by its path below folder.
@@ -93,10 +96,12 @@ private:
 
     ListingResult listCandidates(std::vector<Candidate> candidates, WorkProgress &progress);
     void buildNewName(ListedFile &file) const;
+    // The name file gets under choice, built in record, which keeps its missing-tags mark.
+    QString nameOf(const ListedFile &file, const NameChoice &choice, MP3File &record) const;
 
     bool m_readsID3v2 = false;
     bool m_includesSubfolders = false;
-    int m_conventionIndex = 0;
+    NameChoice m_naming;
     IllegalCharList m_illegalChars;
     Source m_source = Source::None;
     // The folder, or the paths, listed last.

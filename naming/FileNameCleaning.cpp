@@ -12,9 +12,8 @@ void FillIllegalChars(IllegalCharList &illegalChars)
     illegalChars = {u"\\"_s, u"/"_s, u":"_s, u"*"_s, u"?"_s, u"\""_s, u"<"_s, u">"_s, u"|"_s};
 }
 
-QString CleanFileNamePart(const QString &text, const IllegalCharList &illegalChars)
+QString withoutIllegalCharacters(QStringView text, const IllegalCharList &illegalChars)
 {
-    const QString trimmed = trimSpaces(text.contains(u"\r\n"_s) ? QString(text).remove(u"\r\n"_s) : text);
     // One pass: every entry of the list is a single character.
     const auto isIllegal = [&illegalChars](QChar c) {
         return isControlCharacter(c)
@@ -22,12 +21,18 @@ QString CleanFileNamePart(const QString &text, const IllegalCharList &illegalCha
                 [c](const QString &illegal) { return illegal.size() == 1 && illegal[0] == c; });
     };
     QString part;
-    part.reserve(trimmed.size());
-    for (const QChar c : trimmed) {
+    part.reserve(text.size());
+    for (const QChar c : text) {
         if (c != u'\0')
             part.append(isIllegal(c) ? QChar(u' ') : c);
     }
     return part;
+}
+
+QString CleanFileNamePart(const QString &text, const IllegalCharList &illegalChars)
+{
+    return withoutIllegalCharacters(
+        trimSpaces(text.contains(u"\r\n"_s) ? QString(text).remove(u"\r\n"_s) : text), illegalChars);
 }
 
 QString CleanTagField(const QString &value, MP3File &file, const IllegalCharList &illegalChars)

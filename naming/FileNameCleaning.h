@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 #include <array>
 
@@ -19,6 +20,10 @@ constexpr bool isControlCharacter(QChar c)
 {
     return c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() <= 0x9f);
 }
+
+// text without NULs, each illegal character and each control character (U+0001 to U+001F,
+// U+007F to U+009F) replaced by a space.
+QString withoutIllegalCharacters(QStringView text, const IllegalCharList &illegalChars);
 
 // Removes CR LF pairs, spaces at both ends and every NUL, in that order, then replaces each
 // illegal character and each control character (U+0001 to U+001F, U+007F to U+009F) by a

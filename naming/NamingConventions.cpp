@@ -21,6 +21,9 @@ const std::array<NamingConvention, NamingConventionCount> &conventions()
         {u"Genre - Artist - Song Title"_s, {{Artist, true}, {Title, true}, {Genre, false}}, {Genre, Artist, Title},
             YearPlacement::None},
         {u"Year - Artist - Song Title"_s, {{Artist, true}, {Title, true}}, {Artist, Title}, YearPlacement::Prefix},
+        {u"Track - Song Title"_s, {{Title, true}, {Track, false}}, {Track, Title}, YearPlacement::None},
+        {u"Artist - Album - Track - Song Title"_s, {{Artist, true}, {Title, true}, {Album, false}, {Track, false}},
+            {Artist, Album, Track, Title}, YearPlacement::None},
     }};
     return table;
 }

@@ -5,8 +5,8 @@
 #include <vector>
 
 // A tag field that a naming convention puts into a file name. The year has rules of its
-// own (see YearPlacement).
-enum class NameField { Title, Artist, Album, Genre };
+// own (see YearPlacement). The track goes in as its number, at least two digits.
+enum class NameField { Title, Artist, Album, Genre, Track };
 
 // Whether and where the year appears: " (1980)" after the name or "1980 - " before it,
 // only when the track has a year.
@@ -28,10 +28,10 @@ struct NamingConvention
     YearPlacement year;
 };
 
-inline constexpr int NamingConventionCount = 7;
+inline constexpr int NamingConventionCount = 9;
 
-// The convention at index 0 to 6; -1 (nothing selected) and any other index give index 0.
+// The convention at index 0 to 8; -1 (nothing selected) and any other index give index 0.
 const NamingConvention &namingConvention(int index);
 
-// The labels of the seven conventions, in index order.
+// The labels of the conventions, in index order.
 QStringList namingConventionLabels();

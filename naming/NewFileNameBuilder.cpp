@@ -4,6 +4,7 @@
 #include "naming/ProperCase.h"
 #include "track/MP3File.h"
 #include "track/TextUpToNul.h"
+#include "track/TrackNumber.h"
 
 #include <algorithm>
 #include <array>
@@ -12,19 +13,49 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// Two digits at least, so that "03 - Time" sorts before "10 - Us And Them".
+QString trackPart(const MP3File &file)
+{
+    const int track = trackNumber(file.Track());
+    return track == 0 ? QString() : u"%1"_s.arg(track, 2, 10, QChar(u'0'));
+}
+
+// The field's text up to its first NUL: what follows is what a longer value left behind,
+// which no tool shows.
 QString fieldValue(const MP3File &file, NameField field)
 {
     switch (field) {
     case NameField::Title:
-        return file.Title();
+        return fieldText(file.Title());
     case NameField::Artist:
-        return file.Artist();
+        return fieldText(file.Artist());
     case NameField::Album:
-        return file.Album();
+        return fieldText(file.Album());
     case NameField::Genre:
-        return file.Genre();
+        return fieldText(file.Genre());
+    case NameField::Track:
+        return trackPart(file);
     }
     return {};
+}
+
+QString fieldValue(const MP3File &file, PatternField field)
+{
+    switch (field) {
+    case PatternField::Artist:
+        return fieldValue(file, NameField::Artist);
+    case PatternField::Title:
+        return fieldValue(file, NameField::Title);
+    case PatternField::Album:
+        return fieldValue(file, NameField::Album);
+    case PatternField::Genre:
+        return fieldValue(file, NameField::Genre);
+    case PatternField::Track:
+        return fieldValue(file, NameField::Track);
+    case PatternField::Year:
+        break;
+    }
+    return fieldText(file.Year());
 }
 
 bool isBlank(const QString &part)
@@ -32,17 +63,20 @@ bool isBlank(const QString &part)
     return std::ranges::all_of(part, [](QChar c) { return c.isSpace(); });
 }
 
-} // namespace
-
-QString BuildNewFileName(MP3File &file, int conventionIndex, const IllegalCharList &illegalChars)
+// A name starting with "." would hide the file from listings and file managers.
+QString withExtension(QString name)
 {
-    const NamingConvention &convention = namingConvention(conventionIndex);
+    if (name.startsWith(u'.'))
+        name[0] = u'_';
+    return name + u".mp3"_s;
+}
 
-    std::array<QString, 4> parts; // by NameField
+QString conventionName(MP3File &file, const NamingConvention &convention, const IllegalCharList &illegalChars)
+{
+    std::array<QString, 5> parts; // by NameField
     for (const NeededField &needed : convention.neededFields) {
         const bool wasMarked = file.IsMissingTags();
-        // Text after a NUL is what a longer value left behind; no tool shows it.
-        const QString value = fieldText(fieldValue(file, needed.field));
+        const QString value = fieldValue(file, needed.field);
         const QString cleaned = CleanTagField(value, file, illegalChars);
         parts[size_t(needed.field)] = ProperCase(needed.guarded && wasMarked ? value : cleaned);
     }
@@ -64,8 +98,34 @@ QString BuildNewFileName(MP3File &file, int conventionIndex, const IllegalCharLi
         name += u" ("_s + year + u')';
     else if (!year.isEmpty() && convention.year == YearPlacement::Prefix)
         name = year + u" - "_s + name;
-    // A name starting with "." would hide the file from listings and file managers.
-    if (name.startsWith(u'.'))
-        name[0] = u'_';
-    return name + u".mp3"_s;
+    return withExtension(name);
+}
+
+QString patternName(MP3File &file, const NamePattern &pattern, const IllegalCharList &illegalChars)
+{
+    QString name;
+    bool blankPart = false;
+    for (const NamePattern::Piece &piece : pattern.pieces()) {
+        if (!piece.field) {
+            // The pattern's own text keeps its spaces: " - " stays " - ".
+            name += withoutIllegalCharacters(piece.text, illegalChars);
+            continue;
+        }
+        // Every field the pattern uses is needed: the file is marked once one is empty.
+        const QString part = CleanTagField(fieldValue(file, *piece.field), file, illegalChars);
+        blankPart = blankPart || isBlank(part);
+        name += *piece.field == PatternField::Year ? part : ProperCase(part);
+    }
+    if (blankPart)
+        file.setIsMissingTags(true);
+    return withExtension(name);
+}
+
+} // namespace
+
+QString BuildNewFileName(MP3File &file, const NameChoice &choice, const IllegalCharList &illegalChars)
+{
+    if (choice.ownPattern)
+        return patternName(file, *choice.ownPattern, illegalChars);
+    return conventionName(file, namingConvention(choice.conventionIndex), illegalChars);
 }

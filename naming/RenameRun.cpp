@@ -176,7 +176,7 @@ void RenameRun::RenameCurrentFile()
 {
     MP3File &file = m_state.CurrentFile;
     FolderRenamePlan &plan = m_current->folder->plan;
-    file.setNewFileName(BuildNewFileName(file, m_window.conventionIndex(), m_state.IllegalChars));
+    file.setNewFileName(BuildNewFileName(file, m_window.nameChoice(), m_state.IllegalChars));
     if (file.IsMissingTags()) {
         if (m_state.ForceTagEdit || m_window.showMessage(kMissingTags) == MessageAnswer::Yes)
             EditTagsThenRename();

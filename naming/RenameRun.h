@@ -1,6 +1,7 @@
 #pragma once
 
 #include "naming/FolderRenamePlan.h"
+#include "naming/NameChoice.h"
 #include "naming/RenameJournal.h"
 #include "naming/WorkProgress.h"
 #include "platform/Message.h"
@@ -25,7 +26,7 @@ public:
     virtual void setBusy(bool busy) = 0;
     // Whether "Force Tag Edit" is ticked; greyed counts as not ticked.
     virtual bool IsForceTagEdit() = 0;
-    virtual int conventionIndex() = 0;
+    virtual NameChoice nameChoice() = 0;
     // How many listed files would keep their names, as the grid forecasts.
     virtual NamesKept namesKept() = 0;
     // The tag editor on the file in hand, modal; returns once it is closed, saved or not.

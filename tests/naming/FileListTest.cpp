@@ -155,7 +155,7 @@ TEST_F(FileListTest, StopsPartWayListsAnyNumberAndRebuildsNamesFromTheTagsAsRead
     ASSERT_TRUE(WriteID3TagFields(folder.path(u"0000.mp3"_s), u"Group"_s, u"New"_s, {}, {}, {}, 0));
     IllegalCharList illegalChars;
     FillIllegalChars(illegalChars);
-    list.setNaming(2, illegalChars); // "Song Title - Artist"
+    list.setNaming({2, std::nullopt}, illegalChars); // "Song Title - Artist"
     EXPECT_EQ(list.files()[0].newName, u"Song - Band.mp3"_s);
     list.listAgain(progress);
     EXPECT_EQ(list.files()[0].newName, u"New - Group.mp3"_s);

@@ -26,7 +26,7 @@ QString buildName(const NameCase &c, const IllegalCharList &illegalChars)
     MP3File file;
     file.setFileName(folder.write(u"Present.MP3"_s, tagBlockBytes(c.title, c.artist, c.album, c.year, "", c.genre)));
     file.setIsMissingTags(c.markedBefore);
-    const QString name = BuildNewFileName(file, c.convention, illegalChars);
+    const QString name = BuildNewFileName(file, {c.convention, std::nullopt}, illegalChars);
     EXPECT_EQ(file.IsMissingTags(), c.markedAfter) << name.toStdString();
     return name;
 }
@@ -52,7 +52,7 @@ TEST(NewFileName, FollowsTheConventionAndMarksMissingTags)
         {6, false, "Title", "Artist", "", "1980", kNoGenre, u"1980 - Artist - Title.mp3"_s, false},
         {6, false, "Title", "Artist", "", "", kNoGenre, u"Artist - Title.mp3"_s, false},
         {-1, false, "Title", "Artist", "", "1980", kNoGenre, u"Artist - Title.mp3"_s, false},
-        {7, false, "Title", "Artist", "", "1980", kNoGenre, u"Artist - Title.mp3"_s, false},
+        {99, false, "Title", "Artist", "", "1980", kNoGenre, u"Artist - Title.mp3"_s, false},
         // A missing field marks the file; once marked, later guarded fields go in uncleaned.
         {0, false, "", "Artist", "", "", kNoGenre, u"Artist - .mp3"_s, true},
         {3, false, "what?", "", "best/of", "", kNoGenre, u"Best Of -  - What?.mp3"_s, true},
@@ -92,7 +92,7 @@ TEST(NewFileName, FollowsTheConventionAndMarksMissingTags)
     // Control characters from an ID3v2 tag, whose text may hold any character, go the same way.
     MP3File file;
     file.setFileName(u"a.mp3"_s, TagFields {u"Next\u0085Line\u009f"_s, u"Band\u0080"_s, {}, {}, {}, {}});
-    EXPECT_EQ(BuildNewFileName(file, 0, illegalChars), u"Band  - Next Line .mp3"_s);
+    EXPECT_EQ(BuildNewFileName(file, {}, illegalChars), u"Band  - Next Line .mp3"_s);
 }
 
 TEST(ProperCase, UpperCasesWordStartsOnly)

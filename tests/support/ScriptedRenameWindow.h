@@ -31,7 +31,7 @@ public:
     }
     void setBusy(bool) override { ++busyChanges; }
     bool IsForceTagEdit() override { return forceTagEdit; }
-    int conventionIndex() override { return 0; }
+    NameChoice nameChoice() override { return {}; }
     NamesKept namesKept() override { return namesKeptForecast; }
     void editTags() override
     {
