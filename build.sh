@@ -9,9 +9,9 @@ cd "$(dirname "$0")"
 
 # Everything the four commands use that a minimal Debian 12 system lacks: CPack reads the
 # binary's dependencies with file and dpkg-shlibdeps, the package test runs lintian, and the
-# install test asks GLib's gio what "Open with" offers; the tag tests read what was saved back
-# with two other taggers, python3-mutagen and eyeD3.
-packages="cmake make g++ clang libclang-rt-14-dev qt6-base-dev pkg-config libtag1-dev libgtest-dev python3-mutagen eyed3
+# install test asks GLib's gio what "Open with" offers; the tag tests write tags with
+# python3-mutagen and id3tool and read what was saved back with mutagen and eyeD3.
+packages="cmake make g++ clang libclang-rt-14-dev qt6-base-dev pkg-config libtag1-dev libgtest-dev python3-mutagen eyed3 id3tool
           desktop-file-utils appstream dpkg-dev file lintian libglib2.0-bin
           fusefat exfat-fuse dosfstools exfatprogs"
 

@@ -63,10 +63,13 @@ bool isBlank(const QString &part)
     return std::ranges::all_of(part, [](QChar c) { return c.isSpace(); });
 }
 
-// A name starting with "." would hide the file from listings and file managers.
+// A name starting with "." would hide the file from listings and file managers; so would
+// the bare extension a pattern of empty fields leaves.
 QString withExtension(QString name)
 {
-    if (name.startsWith(u'.'))
+    if (name.isEmpty())
+        name = u"_"_s;
+    else if (name.startsWith(u'.'))
         name[0] = u'_';
     return name + u".mp3"_s;
 }

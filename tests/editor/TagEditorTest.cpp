@@ -155,3 +155,50 @@ TEST(TagEditor, EditsTheID3v2TagItShowsInFull)
     typeInto(v1Title, u"λa"_s);
     EXPECT_EQ(v1Title.text(), u"a"_s);
 }
+
+// The Track box shows the number of an ID3v1.1 block (id3tool's) or of TRCK (mutagen's), takes
+// digits only, up to 255 for a block, whose comment box then holds 28 characters, and Save
+// writes the new number where it was read: TRCK keeps the album's count.
+TEST(TagEditor, TheTrackBoxWritesTheNumberIntoTheTagItShows)
+{
+    const struct
+    {
+        const char *tagger;
+        bool readsID3v2;
+        QString savedTrack;
+    } cases[] = {{"id3tool", false, u"4"_s}, {"mutagen", true, u"4/12"_s}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.tagger);
+        TempFolder folder;
+        ProgramState state;
+        state.TagSaveRecordPath = folder.path(u".state/tag-save.record"_s);
+        ScriptedDesktopServices services;
+        const QString song = folder.write(u"Song.mp3"_s, audioBytes(2000));
+        const ForeignTag tag {u"Song"_s, u"Band"_s, u"Album"_s, u"1999"_s, u"Note"_s, u"3/12"_s};
+        const QString failure = c.readsID3v2 ? tagWithMutagen(song, tag, {4, 3, false})
+                                             : tagWithId3tool(song, {u"Song"_s, u"Band"_s, {}, {}, {}, u"3"_s});
+        if (!failure.isEmpty())
+            GTEST_SKIP() << failure.toStdString();
+        state.ListedFiles.setReadsID3v2(c.readsID3v2);
+        state.CurrentFile.setFileName(song, c.readsID3v2);
+        frmEditID3Tags editor(
+            state, services, [] {}, nullptr);
+        QLineEdit &track = *editor.findChild<QLineEdit *>(u"txtTrack"_s);
+        QLineEdit &comment = *editor.findChild<QLineEdit *>(u"txtComment"_s);
+        EXPECT_EQ(track.text(), u"3"_s);
+
+        track.clear();
+        QTest::keyClicks(&track, u"x256"_s);
+        EXPECT_EQ(track.text(), c.readsID3v2 ? u"256"_s : u"25"_s);
+        EXPECT_EQ(comment.maxLength(), c.readsID3v2 ? 32767 : 28);
+        track.clear();
+        EXPECT_EQ(comment.maxLength(), c.readsID3v2 ? 32767 : 30);
+        QTest::keyClicks(&track, u"4"_s);
+        editor.cmdSave_Click();
+        EXPECT_TRUE(services.messages.empty());
+        const TaggerReading reading = readWithMutagen(song);
+        ASSERT_TRUE(reading.why.isEmpty()) << reading.why.toStdString();
+        EXPECT_EQ(reading.fields.value(u"TRCK"_s), c.savedTrack);
+        EXPECT_EQ(reading.fields.value(u"TIT2"_s), u"Song"_s);
+    }
+}

@@ -1,4 +1,5 @@
 #include "naming/FileNameCleaning.h"
+#include "naming/NamePattern.h"
 #include "naming/NewFileNameBuilder.h"
 #include "naming/ProperCase.h"
 #include "support/TempFolder.h"
@@ -99,4 +100,98 @@ TEST(ProperCase, UpperCasesWordStartsOnly)
 {
     EXPECT_EQ(ProperCase(u"élan  mIxEd a-b c_d trailing "_s), u"Élan  MIxEd A-b C_d Trailing "_s);
     EXPECT_EQ(ProperCase(u"\U00010428 x"_s), u"\U00010400 X"_s); // a letter outside the BMP
+}
+
+namespace {
+
+NameChoice pattern(const char16_t *text)
+{
+    return {0, NamePattern(QString::fromUtf16(text))};
+}
+
+const TagFields kTime {u"time"_s, u"pink floyd"_s, u"the dark side of the moon"_s, {}, u"1973"_s, u"Rock"_s, u"3/12"_s};
+
+TagFields with(TagFields tags, QString TagFields::*field, const QString &value)
+{
+    tags.*field = value;
+    return tags;
+}
+
+} // namespace
+
+// The track conventions and own patterns against tracks stored as "3/12", not at all, as the
+// highest ID3v1.1 byte, as no number; a title with "/" and "."; an empty album; Latin-1 and
+// Greek text.
+TEST(NewFileName, TrackConventionsAndOwnPatterns)
+{
+    IllegalCharList illegalChars;
+    FillIllegalChars(illegalChars);
+    const NameChoice trackTitle {7, std::nullopt};
+    const NameChoice albumTrack {8, std::nullopt};
+    const struct
+    {
+        NameChoice choice;
+        TagFields tags;
+        QString expected;
+        bool marked;
+    } cases[] = {
+        {trackTitle, kTime, u"03 - Time.mp3"_s, false},
+        {trackTitle, with(kTime, &TagFields::Track, u"255"_s), u"255 - Time.mp3"_s, false},
+        {trackTitle, with(kTime, &TagFields::Track, u" 007 "_s), u"07 - Time.mp3"_s, false},
+        {trackTitle, with(kTime, &TagFields::Track, {}), u" - Time.mp3"_s, true},
+        {trackTitle, with(kTime, &TagFields::Track, u"A1"_s), u" - Time.mp3"_s, true},
+        {trackTitle, with(kTime, &TagFields::Track, u"0/12"_s), u" - Time.mp3"_s, true},
+        {trackTitle, with(kTime, &TagFields::Title, u"ac/dc. live"_s), u"03 - Ac Dc. Live.mp3"_s, false},
+        {albumTrack, kTime, u"Pink Floyd - The Dark Side Of The Moon - 03 - Time.mp3"_s, false},
+        {albumTrack, with(kTime, &TagFields::Album, {}), u"Pink Floyd -  - 03 - Time.mp3"_s, true},
+        {albumTrack, with(kTime, &TagFields::Artist, u"björk"_s),
+            u"Björk - The Dark Side Of The Moon - 03 - Time.mp3"_s, false},
+        {pattern(u"<Year> <Album> - <Track>. <Title>"), kTime, u"1973 The Dark Side Of The Moon - 03. Time.mp3"_s,
+            false},
+        {pattern(u"<track>.<TITLE>"), with(kTime, &TagFields::Title, u"a.b/c"_s), u"03.A.b C.mp3"_s, false},
+        {pattern(u"<Artist>: <Title> <Genre>?"), kTime, u"Pink Floyd  Time Rock .mp3"_s, false},
+        {pattern(u"<Artist> - <Title>"), with(kTime, &TagFields::Artist, u"ελένη"_s), u"Ελένη - Time.mp3"_s, false},
+        {pattern(u".<Title>"), kTime, u"_Time.mp3"_s, false},
+        // A field the pattern uses and the file lacks marks it; the year too.
+        {pattern(u"<Title> (<Year>)"), with(kTime, &TagFields::Year, {}), u"Time ().mp3"_s, true},
+        {pattern(u"<Album> - <Title>"), with(kTime, &TagFields::Album, u"?"_s), u"  - Time.mp3"_s, true},
+        {pattern(u"<Title>"), with(kTime, &TagFields::Title, {}), u"_.mp3"_s, true},
+    };
+    for (const auto &c : cases) {
+        MP3File file;
+        file.setFileName(u"a.mp3"_s, c.tags);
+        EXPECT_EQ(BuildNewFileName(file, c.choice, illegalChars), c.expected);
+        EXPECT_EQ(file.IsMissingTags(), c.marked) << c.expected.toStdString();
+    }
+
+    // An ID3v1.1 block's track byte, as other taggers write it.
+    TempFolder folder;
+    MP3File file;
+    file.setFileName(folder.write(u"a.mp3"_s, withTrack(tagBlockBytes("Time", "Band", "", "", "", 0), 9)));
+    EXPECT_EQ(BuildNewFileName(file, trackTitle, illegalChars), u"09 - Time.mp3"_s);
+}
+
+// A pattern names files only with a known field, without "/"; "<" and ">" around anything
+// but a word are text.
+TEST(NamePattern, RefusesWhatCannotNameFiles)
+{
+    using enum NamePattern::Fault;
+    const struct
+    {
+        const char16_t *text;
+        NamePattern::Fault fault;
+        QString unknownField;
+    } cases[] = {
+        {u"<Title>", None, {}},
+        {u"<TRACK>. <title> < > <1>", None, {}},
+        {u"", NoField, {}},
+        {u"Title - Artist", NoField, {}},
+        {u"<Artist>/<Title>", HoldsSlash, {}},
+        {u"<Title> <Titel> <Disc>", UnknownField, u"Titel"_s},
+    };
+    for (const auto &c : cases) {
+        const NamePattern parsed(QString::fromUtf16(c.text));
+        EXPECT_EQ(parsed.fault(), c.fault) << QString::fromUtf16(c.text).toStdString();
+        EXPECT_EQ(parsed.unknownField(), c.unknownField);
+    }
 }

@@ -89,3 +89,16 @@ TaggerReading readWithEyeD3(const QString &path)
 {
     return readWith(kEyeD3Reader, path);
 }
+
+QString tagWithId3tool(const QString &path, const ForeignTag &tag)
+{
+    QProcess process;
+    process.start(u"id3tool"_s,
+        {u"-t"_s, tag.title, u"-r"_s, tag.artist, u"-a"_s, tag.album, u"-y"_s, tag.year, u"-n"_s, tag.comment, u"-c"_s,
+            tag.track, path});
+    if (!process.waitForFinished(30000))
+        return u"id3tool could not be run (the package id3tool is missing)"_s;
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0
+        ? QString()
+        : u"id3tool: "_s + QString::fromLocal8Bit(process.readAllStandardError());
+}

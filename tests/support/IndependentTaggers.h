@@ -7,11 +7,11 @@
 // fields padded with NULs, an ID3v1.1 track number, Latin-1 letters.
 struct ForeignTag
 {
-    QString title;
-    QString artist;
-    QString album;
-    QString year;
-    QString comment;
+    QString title {};
+    QString artist {};
+    QString album {};
+    QString year {};
+    QString comment {};
     // The TRCK frame's text ("3", "03/12"); none when empty.
     QString track {};
     // The genre frame's text as written ("Rock", "17", "(17)").
@@ -49,5 +49,10 @@ struct TaggerReading
     QMap<QString, QString> fields;
 };
 
+// Tags the file with id3tool, which writes an ID3v1.1 block alone, the track number in the
+// comment's last byte. Returns why not when it could not, else an empty string.
+QString tagWithId3tool(const QString &path, const ForeignTag &tag);
+
+// What mutagen reads: the ID3v2 tag, or for a file without one its ID3v1 block as frames.
 TaggerReading readWithMutagen(const QString &path);
 TaggerReading readWithEyeD3(const QString &path);
