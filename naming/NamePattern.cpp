@@ -10,15 +10,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-std::optional<PatternField> fieldNamed(QStringView name)
+std::optional<NameField> fieldNamed(QStringView name)
 {
-    static constexpr std::array<std::pair<QStringView, PatternField>, 6> kFields = {{
-        {u"Artist", PatternField::Artist},
-        {u"Title", PatternField::Title},
-        {u"Album", PatternField::Album},
-        {u"Year", PatternField::Year},
-        {u"Genre", PatternField::Genre},
-        {u"Track", PatternField::Track},
+    static constexpr std::array<std::pair<QStringView, NameField>, 6> kFields = {{
+        {u"Artist", NameField::Artist},
+        {u"Title", NameField::Title},
+        {u"Album", NameField::Album},
+        {u"Year", NameField::Year},
+        {u"Genre", NameField::Genre},
+        {u"Track", NameField::Track},
     }};
     const auto named = std::ranges::find_if(
         kFields, [name](const auto &entry) { return entry.first.compare(name, Qt::CaseInsensitive) == 0; });
@@ -33,7 +33,7 @@ NamePattern::NamePattern(const QString &text)
     static const QRegularExpression fieldWord(u"<([A-Za-z]+)>"_s);
     qsizetype textStart = 0;
     for (const QRegularExpressionMatch &match : fieldWord.globalMatch(text)) {
-        const std::optional<PatternField> field = fieldNamed(match.capturedView(1));
+        const std::optional<NameField> field = fieldNamed(match.capturedView(1));
         if (!field) {
             if (m_unknownField.isEmpty())
                 m_unknownField = match.captured(1);

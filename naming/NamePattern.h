@@ -1,16 +1,15 @@
 #pragma once
 
+#include "naming/NameField.h"
+
 #include <QString>
 
 #include <optional>
 #include <vector>
 
-// A field a naming pattern names in angle brackets: <Artist>, <Title>, <Album>, <Year>,
-// <Genre>, <Track>.
-enum class PatternField { Artist, Title, Album, Year, Genre, Track };
-
 // A naming pattern of the person's own, such as "<Year> <Album> - <Track>. <Title>": fields
-// in angle brackets, in any case, and any other text. A word in angle brackets that names no
+// in angle brackets (<Artist>, <Title>, <Album>, <Year>, <Genre>, <Track>, in any case), and
+// any other text. A word in angle brackets that names no
 // field makes the pattern unusable; other text, "<" and ">" included, is taken as it stands.
 class NamePattern
 {
@@ -26,7 +25,7 @@ public:
     // One piece of the pattern: a field, or text taken as it stands.
     struct Piece
     {
-        std::optional<PatternField> field;
+        std::optional<NameField> field;
         QString text;
     };
 

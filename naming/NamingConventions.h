@@ -1,15 +1,13 @@
 #pragma once
 
+#include "naming/NameField.h"
+
 #include <QStringList>
 
 #include <vector>
 
-// A tag field that a naming convention puts into a file name. The year has rules of its
-// own (see YearPlacement). The track goes in as its number, at least two digits.
-enum class NameField { Title, Artist, Album, Genre, Track };
-
-// Whether and where the year appears: " (1980)" after the name or "1980 - " before it,
-// only when the track has a year.
+// Whether and where a convention puts the year, which has rules of its own there: " (1980)" after the name or "1980 - "
+// before it, only when the track has a year.
 enum class YearPlacement { None, Suffix, Prefix };
 
 struct NeededField

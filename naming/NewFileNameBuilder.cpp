@@ -35,24 +35,7 @@ QString fieldValue(const MP3File &file, NameField field)
         return fieldText(file.Genre());
     case NameField::Track:
         return trackPart(file);
-    }
-    return {};
-}
-
-QString fieldValue(const MP3File &file, PatternField field)
-{
-    switch (field) {
-    case PatternField::Artist:
-        return fieldValue(file, NameField::Artist);
-    case PatternField::Title:
-        return fieldValue(file, NameField::Title);
-    case PatternField::Album:
-        return fieldValue(file, NameField::Album);
-    case PatternField::Genre:
-        return fieldValue(file, NameField::Genre);
-    case PatternField::Track:
-        return fieldValue(file, NameField::Track);
-    case PatternField::Year:
+    case NameField::Year:
         break;
     }
     return fieldText(file.Year());
@@ -76,7 +59,7 @@ QString withExtension(QString name)
 
 QString conventionName(MP3File &file, const NamingConvention &convention, const IllegalCharList &illegalChars)
 {
-    std::array<QString, 5> parts; // by NameField
+    std::array<QString, NameFieldCount> parts; // by NameField
     for (const NeededField &needed : convention.neededFields) {
         const bool wasMarked = file.IsMissingTags();
         const QString value = fieldValue(file, needed.field);
@@ -96,7 +79,7 @@ QString conventionName(MP3File &file, const NamingConvention &convention, const 
 
     // The year never marks a file, but it still goes through the cleaning: a crafted year
     // such as "../x" must not move the file out of its folder.
-    const QString year = CleanFileNamePart(fieldText(file.Year()), illegalChars);
+    const QString year = CleanFileNamePart(fieldValue(file, NameField::Year), illegalChars);
     if (!year.isEmpty() && convention.year == YearPlacement::Suffix)
         name += u" ("_s + year + u')';
     else if (!year.isEmpty() && convention.year == YearPlacement::Prefix)
@@ -117,7 +100,7 @@ QString patternName(MP3File &file, const NamePattern &pattern, const IllegalChar
         // Every field the pattern uses is needed: the file is marked once one is empty.
         const QString part = CleanTagField(fieldValue(file, *piece.field), file, illegalChars);
         blankPart = blankPart || isBlank(part);
-        name += *piece.field == PatternField::Year ? part : ProperCase(part);
+        name += *piece.field == NameField::Year ? part : ProperCase(part);
     }
     if (blankPart)
         file.setIsMissingTags(true);
