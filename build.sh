@@ -10,8 +10,10 @@ cd "$(dirname "$0")"
 # Everything the four commands use that a minimal Debian 12 system lacks: CPack reads the
 # binary's dependencies with file and dpkg-shlibdeps, the package test runs lintian, and the
 # install test asks GLib's gio what "Open with" offers; the tag tests write tags with
-# python3-mutagen and id3tool and read what was saved back with mutagen and eyeD3.
+# python3-mutagen and id3tool and read what was saved back with mutagen and eyeD3; Qt's
+# Linguist tools build the translations, which the program shows beside Qt's own.
 packages="cmake make g++ clang libclang-rt-14-dev qt6-base-dev pkg-config libtag1-dev libgtest-dev python3-mutagen eyed3 id3tool
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           desktop-file-utils appstream dpkg-dev file lintian libglib2.0-bin
           fusefat exfat-fuse dosfstools exfatprogs"
 

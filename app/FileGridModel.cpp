@@ -17,13 +17,17 @@ QString reasonFor(const RenameForecast &forecast, const QString &newName)
 {
     switch (forecast.warning) {
     case RenameWarning::NeedsTags:
-        return u"Needs tags first"_s;
+        return QCoreApplication::translate("FileGridModel", "Needs tags first");
     case RenameWarning::NameTaken:
-        return u"Keeps its name: '%1' is already taken in this folder"_s.arg(newName);
+        return QCoreApplication::translate("FileGridModel", "Keeps its name: '%1' is already taken in this folder")
+            .arg(newName);
     case RenameWarning::NameCaseClash:
-        return u"Keeps its name: '%1' differs only in letter case from '%2'"_s.arg(newName, forecast.heldBy);
+        return QCoreApplication::translate(
+            "FileGridModel", "Keeps its name: '%1' differs only in letter case from '%2'")
+            .arg(newName, forecast.heldBy);
     case RenameWarning::NameTooLong:
-        return u"Keeps its name: '%1' is too long for this volume"_s.arg(newName);
+        return QCoreApplication::translate("FileGridModel", "Keeps its name: '%1' is too long for this volume")
+            .arg(newName);
     case RenameWarning::None:
     case RenameWarning::Unchanged:
     case RenameWarning::NotRenamed:
@@ -95,7 +99,7 @@ QVariant FileGridModel::headerData(int section, Qt::Orientation orientation, int
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return section == CurrentName ? u"Current Filename"_s : u"New Filename"_s;
+    return section == CurrentName ? tr("Current Filename") : tr("New Filename");
 }
 
 void FileGridModel::clear()

@@ -51,7 +51,7 @@ void frmSelectFiles::runListing(const std::function<ListingResult(WorkProgress &
     ListingResult result;
     {
         InterruptibleWork work(*this, *statusPanel1);
-        SetStatusText(1, u"Retrieving list of files, please wait..."_s);
+        SetStatusText(1, tr("Retrieving list of files, please wait..."));
         // Draw the text and the pointer; no user input, so no second listing starts under this one.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         result = listing(work);
@@ -62,7 +62,7 @@ void frmSelectFiles::runListing(const std::function<ListingResult(WorkProgress &
     setBusy(false);
     if (result.stopped)
         SetStatusText(1,
-            u"Listing stopped: %L1 of %L2 files listed."_s.arg(m_state.ListedFiles.files().size()).arg(result.found));
+            tr("Listing stopped: %L1 of %L2 files listed.").arg(m_state.ListedFiles.files().size()).arg(result.found));
     else
         showFilesListed();
 }
@@ -72,8 +72,8 @@ void frmSelectFiles::showFilesListed()
     const FileList &listed = m_state.ListedFiles;
     const int folders = listed.folderCount();
     const QString count = QString::number(listed.files().size());
-    SetStatusText(
-        1, folders > 1 ? u"%1 files listed in %2 folders."_s.arg(count).arg(folders) : count + u" files listed."_s);
+    SetStatusText(1,
+        folders > 1 ? tr("%1 files listed in %2 folders.").arg(count).arg(folders) : tr("%1 files listed.").arg(count));
 }
 
 QString frmSelectFiles::directoryCaption() const

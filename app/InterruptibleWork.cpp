@@ -41,9 +41,9 @@ QString progressText(WorkProgress::Work work, qsizetype done, qsizetype total)
 {
     switch (work) {
     case WorkProgress::Work::ReadingTags:
-        return u"Reading tags: %L1 of %L2"_s.arg(done).arg(total);
+        return QCoreApplication::translate("InterruptibleWork", "Reading tags: %L1 of %L2").arg(done).arg(total);
     case WorkProgress::Work::Renaming:
-        return u"Renaming: %L1 of %L2"_s.arg(done).arg(total);
+        return QCoreApplication::translate("InterruptibleWork", "Renaming: %L1 of %L2").arg(done).arg(total);
     case WorkProgress::Work::FindingFiles:
         break;
     }

@@ -27,7 +27,7 @@ const QString FirstPattern = u"<Artist> - <Title>"_s;
 
 QStringList frmSelectFiles::nameChoiceLabels()
 {
-    return namingConventionLabels() << u"Own Pattern..."_s;
+    return namingConventionLabels() << tr("Own Pattern...");
 }
 
 void frmSelectFiles::cboNameChoices_Click()

@@ -1,5 +1,7 @@
 #include "app/ProductInfo.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -28,11 +30,11 @@ QUrl SuggestionPageAddress()
 Message AboutMessage()
 {
     const QStringList lines = {
-        u"Copyright (C) Kestova.  Kestova "_s,
-        u"cannot be held responsible for any damages caused by the "_s,
-        u"usage of this software either directly or otherwise."_s,
+        QCoreApplication::translate("ProductInfo", "Copyright (C) Kestova.  Kestova "),
+        QCoreApplication::translate("ProductInfo", "cannot be held responsible for any damages caused by the "),
+        QCoreApplication::translate("ProductInfo", "usage of this software either directly or otherwise."),
         QString(),
-        u"Thank you for keeping your music tidy with Sorvane."_s,
+        QCoreApplication::translate("ProductInfo", "Thank you for keeping your music tidy with Sorvane."),
     };
     return Message {u"Sorvane v"_s + GetVersionText(), lines.join(u'\n'), MessageButtons::Ok, MessageIcon::Information};
 }

@@ -37,10 +37,10 @@ void frmMain::createPopupMenus()
 {
     mnuGrid.setObjectName(u"mnuGrid"_s);
     mnuGrid.setTitle(u"GridPopup"_s);
-    connect(addNamedAction(mnuGrid, u"mnuitmGridEdit"_s, u"&Edit ID3 Tag"_s), &QAction::triggered, this,
+    connect(addNamedAction(mnuGrid, u"mnuitmGridEdit"_s, tr("&Edit ID3 Tag")), &QAction::triggered, this,
         &frmMain::mnuitmGridEdit_Click);
     addNamedSeparator(mnuGrid, u"Line1"_s);
-    connect(addNamedAction(mnuGrid, u"mnuitmGridListen"_s, u"&Listen to File"_s), &QAction::triggered, this,
+    connect(addNamedAction(mnuGrid, u"mnuitmGridListen"_s, tr("&Listen to File")), &QAction::triggered, this,
         &frmMain::mnuitmGridListen_Click);
     addNamedSeparator(mnuGrid, u"Line2"_s);
     for (int index = 1; index <= int(mnuitmGridAddon.size()); ++index) {
@@ -52,10 +52,10 @@ void frmMain::createPopupMenus()
 
     mnuSelectDir.setObjectName(u"mnuSelectDir"_s);
     mnuSelectDir.setTitle(u"SelectPath"_s);
-    connect(addNamedAction(mnuSelectDir, u"mnuitmSelectDirExplore"_s, u"&Explore"_s), &QAction::triggered, this,
+    connect(addNamedAction(mnuSelectDir, u"mnuitmSelectDirExplore"_s, tr("&Explore")), &QAction::triggered, this,
         &frmMain::mnuitmSelectDirExplore_Click);
     addNamedSeparator(mnuSelectDir, u"Line3"_s);
-    connect(addNamedAction(mnuSelectDir, u"mnuitmSelectDirRefresh"_s, u"&Refresh Directory Contents"_s),
+    connect(addNamedAction(mnuSelectDir, u"mnuitmSelectDirRefresh"_s, tr("&Refresh Directory Contents")),
         &QAction::triggered, this, &frmMain::mnuitmSelectDirRefresh_Click);
 }
 

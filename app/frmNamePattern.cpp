@@ -1,5 +1,6 @@
 #include "app/frmNamePattern.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -25,11 +26,12 @@ QString faultText(const NamePattern &pattern)
     case NamePattern::Fault::None:
         break;
     case NamePattern::Fault::NoField:
-        return u"The pattern needs at least one field, such as <Title>."_s;
+        return QCoreApplication::translate("frmNamePattern", "The pattern needs at least one field, such as <Title>.");
     case NamePattern::Fault::HoldsSlash:
-        return u"A file name cannot hold \"/\"."_s;
+        return QCoreApplication::translate("frmNamePattern", "A file name cannot hold \"/\".");
     case NamePattern::Fault::UnknownField:
-        return u"<%1> is not one of the fields."_s.arg(pattern.unknownField());
+        return QCoreApplication::translate("frmNamePattern", "<%1> is not one of the fields.")
+            .arg(pattern.unknownField());
     }
     return {};
 }
@@ -42,18 +44,18 @@ frmNamePattern::frmNamePattern(
     , m_previewName(std::move(previewName))
 {
     setObjectName(u"frmNamePattern"_s);
-    setWindowTitle(u"Own Naming Pattern"_s);
+    setWindowTitle(tr("Own Naming Pattern"));
 
     txtPattern = new QLineEdit(pattern, this);
     txtPattern->setObjectName(u"txtPattern"_s);
     txtPattern->setMinimumWidth(txtPattern->fontMetrics().averageCharWidth() * 50);
-    QLabel *lblPattern = createLabel(this, u"lblPattern"_s, u"&Pattern:"_s);
+    QLabel *lblPattern = createLabel(this, u"lblPattern"_s, tr("&Pattern:"));
     lblPattern->setBuddy(txtPattern);
-    QLabel *lblFields = createLabel(
-        this, u"lblFields"_s, u"Fields: <Artist> <Title> <Album> <Year> <Genre> <Track>; other text stays as typed."_s);
+    QLabel *lblFields = createLabel(this, u"lblFields"_s,
+        tr("Fields: <Artist> <Title> <Album> <Year> <Genre> <Track>; other text stays as typed."));
     lblPreview = createLabel(this, u"lblPreview"_s);
     lblPreview->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QLabel *lblPreviewCaption = createLabel(this, u"lblPreviewCaption"_s, u"New name:"_s);
+    QLabel *lblPreviewCaption = createLabel(this, u"lblPreviewCaption"_s, tr("New name:"));
     lblPreviewCaption->setBuddy(lblPreview);
     lblProblem = createLabel(this, u"lblProblem"_s);
     lblProblem->setWordWrap(true);
@@ -94,5 +96,5 @@ void frmNamePattern::txtPattern_Change()
     else if (const QString name = m_previewName(typed); !name.isEmpty())
         lblPreview->setText(name);
     else
-        lblPreview->setText(u"(no file is listed)"_s);
+        lblPreview->setText(tr("(no file is listed)"));
 }

@@ -5,6 +5,8 @@
 #include "platform/RegularFile.h"
 #include "platform/RenameWithoutReplacing.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -76,10 +78,15 @@ std::optional<Message> FinishInterruptedRename(const QString &journalPath, const
     replaceRenameJournal(journalPath, journal.made, standing);
     if (putRight.filesMovedOn == 0 && putRight.placeholdersRemoved == 0)
         return std::nullopt;
-    QString text = u"The last rename run or undo was cut short. What it left half done has been put right:"_s;
+    QString text = QCoreApplication::translate(
+        "InterruptedRename", "The last rename run or undo was cut short. What it left half done has been put right:");
     if (putRight.filesMovedOn > 0)
-        text += u"\n%1 file(s) left under a temporary name were given their names."_s.arg(putRight.filesMovedOn);
+        text += QCoreApplication::translate(
+            "InterruptedRename", "\n%1 file(s) left under a temporary name were given their names.")
+                    .arg(putRight.filesMovedOn);
     if (putRight.placeholdersRemoved > 0)
-        text += u"\n%1 empty placeholder(s) were removed."_s.arg(putRight.placeholdersRemoved);
-    return Message {u"Rename Interrupted"_s, text, MessageButtons::Ok, MessageIcon::Information};
+        text += QCoreApplication::translate("InterruptedRename", "\n%1 empty placeholder(s) were removed.")
+                    .arg(putRight.placeholdersRemoved);
+    return Message {QCoreApplication::translate("InterruptedRename", "Rename Interrupted"), text, MessageButtons::Ok,
+        MessageIcon::Information};
 }

@@ -1,8 +1,8 @@
 #include "naming/NamingConventions.h"
 
-#include <array>
+#include <QCoreApplication>
 
-using namespace Qt::StringLiterals;
+#include <array>
 
 namespace {
 
@@ -11,19 +11,25 @@ using enum NameField;
 const std::array<NamingConvention, NamingConventionCount> &conventions()
 {
     static const std::array<NamingConvention, NamingConventionCount> table = {{
-        {u"Artist - Song Title"_s, {{Title, true}, {Artist, false}}, {Artist, Title}, YearPlacement::None},
-        {u"Artist - Title (Year)"_s, {{Title, true}, {Artist, false}}, {Artist, Title}, YearPlacement::Suffix},
-        {u"Song Title - Artist"_s, {{Artist, true}, {Title, false}}, {Title, Artist}, YearPlacement::None},
-        {u"Album - Artist - Song Title"_s, {{Artist, true}, {Title, true}, {Album, false}}, {Album, Artist, Title},
+        {QT_TRANSLATE_NOOP("NamingConventions", "Artist - Song Title"), {{Title, true}, {Artist, false}},
+            {Artist, Title}, YearPlacement::None},
+        {QT_TRANSLATE_NOOP("NamingConventions", "Artist - Title (Year)"), {{Title, true}, {Artist, false}},
+            {Artist, Title}, YearPlacement::Suffix},
+        {QT_TRANSLATE_NOOP("NamingConventions", "Song Title - Artist"), {{Artist, true}, {Title, false}},
+            {Title, Artist}, YearPlacement::None},
+        {QT_TRANSLATE_NOOP("NamingConventions", "Album - Artist - Song Title"),
+            {{Artist, true}, {Title, true}, {Album, false}}, {Album, Artist, Title}, YearPlacement::None},
+        {QT_TRANSLATE_NOOP("NamingConventions", "Album - Artist - Song Title (Year)"),
+            {{Artist, true}, {Title, true}, {Album, false}}, {Album, Artist, Title}, YearPlacement::Suffix},
+        {QT_TRANSLATE_NOOP("NamingConventions", "Genre - Artist - Song Title"),
+            {{Artist, true}, {Title, true}, {Genre, false}}, {Genre, Artist, Title}, YearPlacement::None},
+        {QT_TRANSLATE_NOOP("NamingConventions", "Year - Artist - Song Title"), {{Artist, true}, {Title, true}},
+            {Artist, Title}, YearPlacement::Prefix},
+        {QT_TRANSLATE_NOOP("NamingConventions", "Track - Song Title"), {{Title, true}, {Track, false}}, {Track, Title},
             YearPlacement::None},
-        {u"Album - Artist - Song Title (Year)"_s, {{Artist, true}, {Title, true}, {Album, false}},
-            {Album, Artist, Title}, YearPlacement::Suffix},
-        {u"Genre - Artist - Song Title"_s, {{Artist, true}, {Title, true}, {Genre, false}}, {Genre, Artist, Title},
+        {QT_TRANSLATE_NOOP("NamingConventions", "Artist - Album - Track - Song Title"),
+            {{Artist, true}, {Title, true}, {Album, false}, {Track, false}}, {Artist, Album, Track, Title},
             YearPlacement::None},
-        {u"Year - Artist - Song Title"_s, {{Artist, true}, {Title, true}}, {Artist, Title}, YearPlacement::Prefix},
-        {u"Track - Song Title"_s, {{Title, true}, {Track, false}}, {Track, Title}, YearPlacement::None},
-        {u"Artist - Album - Track - Song Title"_s, {{Artist, true}, {Title, true}, {Album, false}, {Track, false}},
-            {Artist, Album, Track, Title}, YearPlacement::None},
     }};
     return table;
 }
@@ -40,6 +46,6 @@ QStringList namingConventionLabels()
 {
     QStringList labels;
     for (const NamingConvention &convention : conventions())
-        labels.append(convention.label);
+        labels.append(QCoreApplication::translate("NamingConventions", convention.label));
     return labels;
 }

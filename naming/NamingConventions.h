@@ -20,7 +20,8 @@ struct NeededField
 
 struct NamingConvention
 {
-    QString label;
+    // The English label; namingConventionLabels gives it in the person's language.
+    const char *label;
     std::vector<NeededField> neededFields; // in the order they are tested
     std::vector<NameField> layout; // joined by " - "
     YearPlacement year;
@@ -31,5 +32,5 @@ inline constexpr int NamingConventionCount = 9;
 // The convention at index 0 to 8; -1 (nothing selected) and any other index give index 0.
 const NamingConvention &namingConvention(int index);
 
-// The labels of the conventions, in index order.
+// The labels of the conventions as the person reads them, in index order.
 QStringList namingConventionLabels();

@@ -5,6 +5,7 @@
 #include "platform/FileLookup.h"
 #include "platform/RenameWithoutReplacing.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 using namespace Qt::StringLiterals;
@@ -15,37 +16,60 @@ Message confirmation(NamesKept kept)
 {
     QString text;
     if (kept.inUse > 0)
-        text = u"%1 file(s) would keep their names because the new name is already in use.\n"_s.arg(kept.inUse);
+        text = QCoreApplication::translate(
+            "RenameRun", "%1 file(s) would keep their names because the new name is already in use.\n")
+                   .arg(kept.inUse);
     if (kept.tooLong > 0)
-        text += u"%1 file(s) would keep their names because the new name is too long for this volume.\n"_s.arg(
-            kept.tooLong);
-    return {u"Rename All Files?"_s,
+        text += QCoreApplication::translate(
+            "RenameRun", "%1 file(s) would keep their names because the new name is too long for this volume.\n")
+                    .arg(kept.tooLong);
+    return {QCoreApplication::translate("RenameRun", "Rename All Files?"),
         text
-            + u"Are you sure you wish to proceed?  This will rename all of the \n"
-              "MP3 files as they appear in the grid on the screen."_s,
+            + QCoreApplication::translate("RenameRun",
+                "Are you sure you wish to proceed?  This will rename all of the \n"
+                "MP3 files as they appear in the grid on the screen."),
         MessageButtons::YesNo, MessageIcon::Question};
 }
 
-const Message kEmptyList {
-    u"Unable to Proceed"_s, u"Please select an MP3 file to rename."_s, MessageButtons::Ok, MessageIcon::Critical};
-const Message kNotAnMP3File {u"Please Select Only MP3 Files"_s,
-    u"Some of the file(s) selected were not MP3 files.  These files will not be processed."_s, MessageButtons::Ok,
-    MessageIcon::Information};
-const Message kMissingTags {u"ID3 Tags Required"_s,
-    u"Some of the file(s) selected are missing certain ID3 tags.  Do you wish to add these "
-    "in now?\n\nThe file(s) will only be renamed once it has all required tags."_s,
-    MessageButtons::YesNo, MessageIcon::Question};
+Message emptyList()
+{
+    return {QCoreApplication::translate("RenameRun", "Unable to Proceed"),
+        QCoreApplication::translate("RenameRun", "Please select an MP3 file to rename."), MessageButtons::Ok,
+        MessageIcon::Critical};
+}
+
+Message notAnMP3File()
+{
+    return {QCoreApplication::translate("RenameRun", "Please Select Only MP3 Files"),
+        QCoreApplication::translate(
+            "RenameRun", "Some of the file(s) selected were not MP3 files.  These files will not be processed."),
+        MessageButtons::Ok, MessageIcon::Information};
+}
+
+Message missingTags()
+{
+    return {QCoreApplication::translate("RenameRun", "ID3 Tags Required"),
+        QCoreApplication::translate("RenameRun",
+            "Some of the file(s) selected are missing certain ID3 tags.  Do you wish to add these "
+            "in now?\n\nThe file(s) will only be renamed once it has all required tags."),
+        MessageButtons::YesNo, MessageIcon::Question};
+}
 
 // filesInRun: the number of files the run was to walk, when the person stopped it.
 Message completion(int failures, bool undoable, qsizetype renamed, std::optional<qsizetype> filesInRun)
 {
-    QString text = filesInRun ? u"The run was stopped: %L1 of %L2 files were renamed.\n"_s.arg(renamed).arg(*filesInRun)
-                              : u"Files have been renamed as listed in the list displayed on the screen.\n"_s;
+    QString text = filesInRun
+        ? QCoreApplication::translate("RenameRun", "The run was stopped: %L1 of %L2 files were renamed.\n")
+              .arg(renamed)
+              .arg(*filesInRun)
+        : QCoreApplication::translate(
+            "RenameRun", "Files have been renamed as listed in the list displayed on the screen.\n");
     if (failures > 0)
-        text += QString::number(failures) + u" file(s) could not be renamed.\n"_s;
+        text += QCoreApplication::translate("RenameRun", "%1 file(s) could not be renamed.\n").arg(failures);
     if (!undoable)
-        text += u"Undo will not be available for this run.\n"_s;
-    return {u"Rename Complete!"_s, text + u"Do you wish to rename more files?"_s, MessageButtons::YesNo,
+        text += QCoreApplication::translate("RenameRun", "Undo will not be available for this run.\n");
+    return {QCoreApplication::translate("RenameRun", "Rename Complete!"),
+        text + QCoreApplication::translate("RenameRun", "Do you wish to rename more files?"), MessageButtons::YesNo,
         MessageIcon::Question};
 }
 
@@ -104,7 +128,7 @@ void RenameRun::RenameAllFiles(WorkProgress &progress)
     if (m_window.showMessage(confirmation(m_window.namesKept())) != MessageAnswer::Yes)
         return;
     if (m_state.ListedFiles.files().empty()) {
-        m_window.showMessage(kEmptyList);
+        m_window.showMessage(emptyList());
         m_window.endProgram();
         return;
     }
@@ -154,7 +178,7 @@ bool RenameRun::renameEach(WorkProgress &progress)
         const QString &path = m_current->path;
         m_state.CurrentFile.setIsMissingTags(false);
         if (!fileNameOf(path).toUpper().contains(u".MP3"_s)) {
-            m_window.showMessage(kNotAnMP3File);
+            m_window.showMessage(notAnMP3File());
             return false;
         }
         m_state.ForceTagEdit = m_window.IsForceTagEdit();
@@ -178,7 +202,7 @@ void RenameRun::RenameCurrentFile()
     FolderRenamePlan &plan = m_current->folder->plan;
     file.setNewFileName(BuildNewFileName(file, m_window.nameChoice(), m_state.IllegalChars));
     if (file.IsMissingTags()) {
-        if (m_state.ForceTagEdit || m_window.showMessage(kMissingTags) == MessageAnswer::Yes)
+        if (m_state.ForceTagEdit || m_window.showMessage(missingTags()) == MessageAnswer::Yes)
             EditTagsThenRename();
         else
             plan.keep(m_current->number, RenameWarning::NeedsTags);

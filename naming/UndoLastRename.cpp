@@ -7,6 +7,7 @@
 #include "platform/FileLookup.h"
 #include "platform/RenameWithoutReplacing.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
 
@@ -28,23 +29,30 @@ QString whereFrom(const std::vector<JournalEntry> &entries)
             common = folderOf(common.endsWith(u'/') ? common.chopped(1) : common);
     }
     if (folders.size() == 1)
-        return u"in \"%1\""_s.arg(common);
-    return u"in %1 folders under \"%2\""_s.arg(folders.size()).arg(common);
+        return QCoreApplication::translate("UndoLastRename", "in \"%1\"").arg(common);
+    return QCoreApplication::translate("UndoLastRename", "in %1 folders under \"%2\"").arg(folders.size()).arg(common);
 }
 
 Message confirmation(const JournalContents &journal)
 {
     const QString when = journal.made.isValid()
-        ? u"the rename run of %1"_s.arg(QLocale().toString(journal.made.toLocalTime(), QLocale::ShortFormat))
-        : u"the last rename run"_s;
-    return {u"Undo Last Rename?"_s,
-        u"This will give %1 file(s) %2 back the names they had before %3."_s.arg(journal.entries.size())
+        ? QCoreApplication::translate("UndoLastRename", "the rename run of %1")
+              .arg(QLocale().toString(journal.made.toLocalTime(), QLocale::ShortFormat))
+        : QCoreApplication::translate("UndoLastRename", "the last rename run");
+    return {QCoreApplication::translate("UndoLastRename", "Undo Last Rename?"),
+        QCoreApplication::translate("UndoLastRename", "This will give %1 file(s) %2 back the names they had before %3.")
+            .arg(journal.entries.size())
             .arg(whereFrom(journal.entries), when),
         MessageButtons::YesNo, MessageIcon::Question};
 }
 
-const Message kNothingToUndo {u"Undo Last Rename"_s,
-    u"The last rename run renamed no files: there is nothing to undo."_s, MessageButtons::Ok, MessageIcon::Information};
+Message nothingToUndo()
+{
+    return {QCoreApplication::translate("UndoLastRename", "Undo Last Rename"),
+        QCoreApplication::translate(
+            "UndoLastRename", "The last rename run renamed no files: there is nothing to undo."),
+        MessageButtons::Ok, MessageIcon::Information};
+}
 
 struct UndoCounts
 {
@@ -55,21 +63,27 @@ struct UndoCounts
 
 Message completion(const UndoCounts &counts)
 {
-    QString text = u"%1 file(s) have their old names again."_s.arg(counts.undone);
+    QString text
+        = QCoreApplication::translate("UndoLastRename", "%1 file(s) have their old names again.").arg(counts.undone);
     if (counts.notUndone > 0)
-        text += u"\n%1 file(s) could not be given their old names."_s.arg(counts.notUndone);
+        text += QCoreApplication::translate("UndoLastRename", "\n%1 file(s) could not be given their old names.")
+                    .arg(counts.notUndone);
     if (counts.strangers > 0)
-        text
-            += u"\n%1 file(s) were left alone: they are no longer the files that were renamed."_s.arg(counts.strangers);
-    return {u"Undo Complete"_s, text, MessageButtons::Ok, MessageIcon::Information};
+        text += QCoreApplication::translate(
+            "UndoLastRename", "\n%1 file(s) were left alone: they are no longer the files that were renamed.")
+                    .arg(counts.strangers);
+    return {QCoreApplication::translate("UndoLastRename", "Undo Complete"), text, MessageButtons::Ok,
+        MessageIcon::Information};
 }
 
 Message setAside(const QString &aside)
 {
-    QString text = u"The record of the last rename run cannot be read, so no file was renamed."_s;
+    QString text = QCoreApplication::translate(
+        "UndoLastRename", "The record of the last rename run cannot be read, so no file was renamed.");
     if (!aside.isEmpty())
-        text += u"\nIt has been set aside as \"%1\"."_s.arg(aside);
-    return {u"Undo Last Rename"_s, text, MessageButtons::Ok, MessageIcon::Critical};
+        text += QCoreApplication::translate("UndoLastRename", "\nIt has been set aside as \"%1\".").arg(aside);
+    return {QCoreApplication::translate("UndoLastRename", "Undo Last Rename"), text, MessageButtons::Ok,
+        MessageIcon::Critical};
 }
 
 // The steps of an undo in one folder, each that could strand a file written to the journal
@@ -168,7 +182,7 @@ void UndoLastRename(const QString &journalPath, RenameWindow &window, const Rena
         return;
     }
     if (journal.entries.empty()) {
-        window.showMessage(kNothingToUndo);
+        window.showMessage(nothingToUndo());
         return;
     }
     if (window.showMessage(confirmation(journal)) != MessageAnswer::Yes)

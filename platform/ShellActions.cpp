@@ -2,6 +2,7 @@
 
 #include "platform/DesktopServices.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
@@ -22,8 +23,9 @@ void PreviewFile(DesktopServices &services, QWidget *parent, const QString &path
 {
     if (!services.startDetached(kOpener, {path}))
         services.showMessage(parent,
-            {u"Cannot Launch MP3"_s, u"Unable to launch MP3 file for previewing."_s, MessageButtons::Ok,
-                MessageIcon::Information});
+            {QCoreApplication::translate("ShellActions", "Cannot Launch MP3"),
+                QCoreApplication::translate("ShellActions", "Unable to launch MP3 file for previewing."),
+                MessageButtons::Ok, MessageIcon::Information});
 }
 
 void ExploreCurrentDirectory(DesktopServices &services, const QString &directory)

@@ -1,7 +1,8 @@
 # Installs the build tree into an empty prefix outside the PATH, whose name needs quoting in
-# a menu entry, and checks that the program, its menu entry, icon, AppStream data and manual
-# page land where desktops look for them, and that the menu entry names the program by its
-# absolute path, quoted and escaped so that desktops find it.
+# a menu entry, and checks that the program, its menu entry, icon, AppStream data, manual
+# page and translations land where desktops and the program look for them, and that the
+# menu entry names the program by its absolute path, quoted and escaped so that desktops
+# find it.
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
     OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
@@ -13,7 +14,9 @@ foreach(file IN ITEMS
         ${DATADIR}/applications/${id}.desktop
         ${DATADIR}/icons/hicolor/scalable/apps/${id}.svg
         ${DATADIR}/metainfo/${id}.metainfo.xml
-        ${MANDIR}/man1/sorvane.1.gz)
+        ${MANDIR}/man1/sorvane.1.gz
+        ${DATADIR}/sorvane/translations/sorvane_de.qm
+        ${DATADIR}/sorvane/translations/sorvane_fr.qm)
     if(NOT EXISTS ${PREFIX}/${file})
         message(FATAL_ERROR "not installed: ${file}")
     endif()

@@ -1,6 +1,6 @@
 # Builds the Debian package into an empty folder and checks that it holds the program, its
-# menu entry, icon, AppStream data, manual page and documentation, that it depends on the
-# Qt 6 libraries, that the desktop files inside it satisfy the tools desktops and software
+# menu entry, icon, AppStream data, manual page, documentation and translations, that it
+# depends on the Qt 6 libraries and recommends Qt's translations, that the desktop files inside it satisfy the tools desktops and software
 # centres read them with, and that Debian's package checker finds nothing to report.
 find_program(DPKG_DEB dpkg-deb)
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
@@ -34,11 +34,14 @@ foreach(file IN ITEMS
         usr/share/metainfo/${id}.metainfo.xml
         usr/share/man/man1/sorvane.1.gz
         usr/share/doc/sorvane/changelog.gz
-        usr/share/doc/sorvane/copyright)
+        usr/share/doc/sorvane/copyright
+        usr/share/sorvane/translations/sorvane_de.qm
+        usr/share/sorvane/translations/sorvane_fr.qm)
     expect_in("${contents}" " \\./${file}\n")
 endforeach()
 execute_process(COMMAND ${DPKG_DEB} -I ${package} OUTPUT_VARIABLE control COMMAND_ERROR_IS_FATAL ANY)
-foreach(field IN ITEMS "Package: sorvane" "Section: sound" "Depends: [^\n]*libqt6core6" "Depends: [^\n]*libqt6widgets6")
+foreach(field IN ITEMS "Package: sorvane" "Section: sound" "Depends: [^\n]*libqt6core6" "Depends: [^\n]*libqt6widgets6"
+        "Recommends: qt6-translations-l10n")
     expect_in("${control}" "\n ${field}")
 endforeach()
 
