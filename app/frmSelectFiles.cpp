@@ -11,7 +11,6 @@
 #include "platform/DesktopServices.h"
 #include "platform/ShellActions.h"
 #include "settings/Registry.h"
-#include "widgets/Twips.h"
 #include "widgets/WidgetLook.h"
 
 #include <QCheckBox>
@@ -51,6 +50,17 @@ void writeSwitch(const QString &setting, bool on)
     WriteSetting(setting, on ? u"true"_s : u"false"_s);
 }
 
+// The context-menu key or Shift+F10, or the menu event a desktop sends for them.
+bool isMenuKey(const QEvent &event)
+{
+    if (event.type() == QEvent::ContextMenu)
+        return static_cast<const QContextMenuEvent &>(event).reason() == QContextMenuEvent::Keyboard;
+    if (event.type() != QEvent::KeyPress)
+        return false;
+    const auto &key = static_cast<const QKeyEvent &>(event);
+    return key.key() == Qt::Key_Menu || (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier);
+}
+
 template <typename Widget> Widget *createNamed(QWidget *parent, const QString &name, const QRect &geometry)
 {
     auto *widget = new Widget(parent);
@@ -75,7 +85,7 @@ QPushButton *createButton(
     button->setToolTip(toolTip);
     // Enter presses the focused button, as in a dialog.
     button->setAutoDefault(true);
-    widenToFitText(*button);
+    growToFitText(*button);
     return button;
 }
 
@@ -100,47 +110,49 @@ void frmSelectFiles::createControls()
     area->setObjectName(u"clientArea"_s);
     setCentralWidget(area);
 
-    fraScanBox = createFrame(area, u"fraScanBox"_s, u"Directory to Scan"_s, twipsRect(0, 135, 3630, 975));
-    cmdBrowse = createButton(fraScanBox, u"cmdBrowse"_s, u"&Scan Directory for MP3 Files"_s,
-        u"Select a directory containing MP3 files to tag/rename."_s, twipsRect(165, 345, 2895, 375));
+    fraScanBox = createFrame(area, u"fraScanBox"_s, tr("Directory to Scan"), m_twips.rect(0, 135, 3630, 975));
+    cmdBrowse = createButton(fraScanBox, u"cmdBrowse"_s, tr("&Scan Directory for MP3 Files"),
+        tr("Select a directory containing MP3 files to tag/rename."), m_twips.rect(165, 345, 2895, 375));
     connect(cmdBrowse, &QPushButton::clicked, this, &frmSelectFiles::cmdBrowse_Click);
-    growToHold(*fraScanBox, *cmdBrowse, twips(570));
+    growToHold(*fraScanBox, *cmdBrowse, m_twips(570));
 
-    fraNameFormat = createFrame(area, u"fraNameFormat"_s, u"File Naming Convention"_s, twipsRect(3675, 135, 4575, 975));
-    keepRightOf(*fraNameFormat, *fraScanBox, twips(45));
-    cboNameChoices = createNamed<QComboBox>(fraNameFormat, u"cboNameChoices"_s, twipsRect(150, 345, 2610, 315));
-    cboNameChoices->setToolTip(u"Select a naming convention to use for the MP3 files listed below."_s);
+    fraNameFormat
+        = createFrame(area, u"fraNameFormat"_s, tr("File Naming Convention"), m_twips.rect(3675, 135, 4575, 975));
+    keepRightOf(*fraNameFormat, *fraScanBox, m_twips(45));
+    cboNameChoices = createNamed<QComboBox>(fraNameFormat, u"cboNameChoices"_s, m_twips.rect(150, 345, 2610, 315));
+    cboNameChoices->setToolTip(tr("Select a naming convention to use for the MP3 files listed below."));
     // The labels are there from the start, so that the list is as wide as its longest one.
     cboNameChoices->addItems(nameChoiceLabels());
-    widenToFitText(*cboNameChoices);
+    growToFitText(*cboNameChoices);
     connect(cboNameChoices, &QComboBox::activated, this, &frmSelectFiles::cboNameChoices_Click);
-    chkForceTagEdit = createNamed<QCheckBox>(fraNameFormat, u"chkForceTagEdit"_s, twipsRect(2895, 345, 1395, 300));
-    chkForceTagEdit->setText(u"&Force Tag Edit"_s);
-    widenToFitText(*chkForceTagEdit);
-    keepRightOf(*chkForceTagEdit, *cboNameChoices, twips(135));
-    growToHold(*fraNameFormat, *chkForceTagEdit, twips(285));
-    chkForceTagEdit->setToolTip(u"Setting this checkbox will force an automatic re-tagging of the ID3 tags for all "
-                                "files listed in the grid below."_s);
+    chkForceTagEdit = createNamed<QCheckBox>(fraNameFormat, u"chkForceTagEdit"_s, m_twips.rect(2895, 345, 1395, 300));
+    chkForceTagEdit->setText(tr("&Force Tag Edit"));
+    growToFitText(*chkForceTagEdit);
+    keepRightOf(*chkForceTagEdit, *cboNameChoices, m_twips(135));
+    growToHold(*fraNameFormat, *chkForceTagEdit, m_twips(285));
+    chkForceTagEdit->setToolTip(tr("Setting this checkbox will force an automatic re-tagging of the ID3 tags for all "
+                                   "files listed in the grid below."));
 
-    fraRename = createFrame(area, u"fraRename"_s, u"Process Files"_s, twipsRect(8310, 135, 2085, 975));
-    cmdRenameAll = createButton(fraRename, u"cmdRenameAll"_s, u"&Rename All Files"_s,
-        u"Begin renaming the files as shown above."_s, twipsRect(165, 345, 1575, 340));
+    fraRename = createFrame(area, u"fraRename"_s, tr("Process Files"), m_twips.rect(8310, 135, 2085, 975));
+    cmdRenameAll = createButton(fraRename, u"cmdRenameAll"_s, tr("&Rename All Files"),
+        tr("Begin renaming the files as shown above."), m_twips.rect(165, 345, 1575, 340));
     cmdRenameAll->setDefault(true);
-    growToHold(*fraRename, *cmdRenameAll, twips(345));
-    keepRightOf(*fraRename, *fraNameFormat, twips(60));
+    growToHold(*fraRename, *cmdRenameAll, m_twips(345));
+    keepRightOf(*fraRename, *fraNameFormat, m_twips(60));
     connect(cmdRenameAll, &QPushButton::clicked, this, &frmSelectFiles::cmdRenameAll_Click);
 
-    lblCurrDirectoryLabel = createNamed<QLabel>(area, u"lblCurrDirectoryLabel"_s, twipsRect(15, 1290, 1230, 195));
-    lblCurrDirectoryLabel->setText(u"Current Directory:"_s);
+    lblCurrDirectoryLabel = createNamed<QLabel>(area, u"lblCurrDirectoryLabel"_s, m_twips.rect(15, 1290, 1230, 195));
+    lblCurrDirectoryLabel->setText(tr("Current Directory:"));
     lblCurrDirectoryLabel->adjustSize();
-    lblCurrDirectory = createNamed<QLabel>(area, u"lblCurrDirectory"_s, twipsRect(1335, 1290, 225, 195));
+    lblCurrDirectory = createNamed<QLabel>(area, u"lblCurrDirectory"_s, m_twips.rect(1335, 1290, 225, 195));
     keepRightOf(*lblCurrDirectory, *lblCurrDirectoryLabel, 6);
-    lblCurrDirectory->setToolTip(u"Explore the contents of this directory."_s);
+    lblCurrDirectory->setToolTip(tr("Explore the contents of this directory."));
+    lblCurrDirectory->setAccessibleName(lblCurrDirectoryLabel->text());
     showAsLink(*lblCurrDirectory);
 
     FileGrid = new QTableView(area);
     FileGrid->setObjectName(u"FileGrid"_s);
-    FileGrid->setAccessibleName(u"Files and their new names"_s);
+    FileGrid->setAccessibleName(tr("Files and their new names"));
     FileGrid->setModel(m_fileRows);
     FileGrid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     FileGrid->horizontalHeader()->setSectionsClickable(false);
@@ -157,9 +169,10 @@ void frmSelectFiles::createControls()
     connect(FileGrid, &QTableView::clicked, this, &frmSelectFiles::FileGrid_Click);
     connect(FileGrid, &QTableView::doubleClicked, this, &frmSelectFiles::FileGrid_DblClick);
 
-    // The resize layout, the label's clicks and the grid's mouse go through eventFilter.
+    // The resize layout, the label's clicks, the grid's menu key and its mouse go through
+    // eventFilter.
     for (QObject *watched : {static_cast<QObject *>(area), static_cast<QObject *>(lblCurrDirectory),
-             static_cast<QObject *>(FileGrid->viewport())})
+             static_cast<QObject *>(FileGrid), static_cast<QObject *>(FileGrid->viewport())})
         watched->installEventFilter(this);
 
     setTabOrder(FileGrid, cmdBrowse);
@@ -171,41 +184,41 @@ void frmSelectFiles::createControls()
 
 void frmSelectFiles::createMenus()
 {
-    QMenu *mnuFile = menuBar()->addMenu(u"&File"_s);
+    QMenu *mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(u"mnuFile"_s);
-    connect(addNamedAction(*mnuFile, u"mnuitmFileScanDir"_s, u"&Scan Directory"_s, Qt::CTRL | Qt::Key_S),
+    connect(addNamedAction(*mnuFile, u"mnuitmFileScanDir"_s, tr("&Scan Directory"), Qt::CTRL | Qt::Key_S),
         &QAction::triggered, this, &frmSelectFiles::mnuitmFileScanDir_Click);
     addNamedSeparator(*mnuFile, u"Line1"_s);
-    connect(addNamedAction(*mnuFile, u"mnuitmFileExit"_s, u"E&xit"_s, Qt::CTRL | Qt::Key_X), &QAction::triggered, this,
+    connect(addNamedAction(*mnuFile, u"mnuitmFileExit"_s, tr("E&xit"), Qt::CTRL | Qt::Key_X), &QAction::triggered, this,
         &frmSelectFiles::mnuitmFileExit_Click);
 
-    QMenu *mnuTools = menuBar()->addMenu(u"&Tools"_s);
+    QMenu *mnuTools = menuBar()->addMenu(tr("&Tools"));
     mnuTools->setObjectName(u"mnuTools"_s);
-    connect(addNamedAction(*mnuTools, u"mnuitmToolsRefresh"_s, u"Re&fresh Directory"_s, Qt::Key_F5),
+    connect(addNamedAction(*mnuTools, u"mnuitmToolsRefresh"_s, tr("Re&fresh Directory"), Qt::Key_F5),
         &QAction::triggered, this, &frmSelectFiles::mnuitmToolsRefresh_Click);
     addNamedSeparator(*mnuTools, u"Line2"_s);
-    connect(addNamedAction(*mnuTools, u"mnuitmToolsRename"_s, u"&Rename All Files"_s, Qt::Key_F7), &QAction::triggered,
+    connect(addNamedAction(*mnuTools, u"mnuitmToolsRename"_s, tr("&Rename All Files"), Qt::Key_F7), &QAction::triggered,
         this, &frmSelectFiles::mnuitmToolsRename_Click);
-    mnuitmToolsUndo = addNamedAction(*mnuTools, u"mnuitmToolsUndo"_s, u"&Undo Last Rename"_s);
+    mnuitmToolsUndo = addNamedAction(*mnuTools, u"mnuitmToolsUndo"_s, tr("&Undo Last Rename"));
     connect(mnuitmToolsUndo, &QAction::triggered, this, &frmSelectFiles::mnuitmToolsUndo_Click);
     addNamedSeparator(*mnuTools, u"Line4"_s);
-    mnuitmToolsReadID3v2 = addNamedAction(*mnuTools, u"mnuitmToolsReadID3v2"_s, u"Read &ID3v2 Tags"_s);
+    mnuitmToolsReadID3v2 = addNamedAction(*mnuTools, u"mnuitmToolsReadID3v2"_s, tr("Read &ID3v2 Tags"));
     mnuitmToolsReadID3v2->setCheckable(true);
     connect(mnuitmToolsReadID3v2, &QAction::triggered, this, &frmSelectFiles::mnuitmToolsReadID3v2_Click);
     mnuitmToolsIncludeSubfolders
-        = addNamedAction(*mnuTools, u"mnuitmToolsIncludeSubfolders"_s, u"Include &Subfolders"_s);
+        = addNamedAction(*mnuTools, u"mnuitmToolsIncludeSubfolders"_s, tr("Include &Subfolders"));
     mnuitmToolsIncludeSubfolders->setCheckable(true);
     connect(
         mnuitmToolsIncludeSubfolders, &QAction::triggered, this, &frmSelectFiles::mnuitmToolsIncludeSubfolders_Click);
 
-    QMenu *mnuHelp = menuBar()->addMenu(u"&Help"_s);
+    QMenu *mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(u"mnuHelp"_s);
-    connect(addNamedAction(*mnuHelp, u"mnuitmHelpAbout"_s, u"&About"_s), &QAction::triggered, this,
+    connect(addNamedAction(*mnuHelp, u"mnuitmHelpAbout"_s, tr("&About")), &QAction::triggered, this,
         &frmSelectFiles::mnuitmHelpAbout_Click);
     addNamedSeparator(*mnuHelp, u"Line3"_s);
-    connect(addNamedAction(*mnuHelp, u"mnuitmAboutSuggest"_s, u"&Suggest New Features"_s), &QAction::triggered, this,
+    connect(addNamedAction(*mnuHelp, u"mnuitmAboutSuggest"_s, tr("&Suggest New Features")), &QAction::triggered, this,
         &frmSelectFiles::mnuitmAboutSuggest_Click);
-    connect(addNamedAction(*mnuHelp, u"mnuitmHelpHomePage"_s, u"&Sorvane on the Web"_s), &QAction::triggered, this,
+    connect(addNamedAction(*mnuHelp, u"mnuitmHelpHomePage"_s, tr("&Sorvane on the Web")), &QAction::triggered, this,
         &frmSelectFiles::mnuitmHelpHomePage_Click);
 }
 
@@ -214,11 +227,11 @@ void frmSelectFiles::createStatusBar()
     statusBar()->setObjectName(u"SBar"_s);
     statusPanel1 = new QLabel(statusBar());
     statusPanel1->setObjectName(u"SBarPanel1"_s);
-    statusPanel1->setMinimumWidth(twips(8760));
+    statusPanel1->setMinimumWidth(m_twips(8760));
     statusBar()->addWidget(statusPanel1, 1);
     statusPanel2 = new QLabel(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat), statusBar());
     statusPanel2->setObjectName(u"SBarPanel2"_s);
-    statusPanel2->setMinimumWidth(twips(1440));
+    statusPanel2->setMinimumWidth(m_twips(1440));
     statusBar()->addPermanentWidget(statusPanel2);
 }
 
@@ -226,7 +239,7 @@ void frmSelectFiles::Form_Load()
 {
     setWindowTitle(u"Sorvane v"_s + GetVersionText());
     // Never smaller than the design, nor than the top row needs where its controls grew.
-    const QSize smallest(std::max(twips(10650), fraRename->geometry().right() + 1 + twips(105)), twips(6825));
+    const QSize smallest(std::max(m_twips(10650), fraRename->geometry().right() + 1 + m_twips(105)), m_twips(6825));
     setMinimumSize(smallest);
     resize(smallest);
     updateUndoAvailability();
@@ -238,8 +251,8 @@ void frmSelectFiles::Form_Load()
     mnuitmToolsIncludeSubfolders->setChecked(includesSubfolders);
     m_state.ListedFiles.setIncludesSubfolders(includesSubfolders);
     InitializeGrid();
-    FileGrid->setColumnWidth(0, twips(4750));
-    FileGrid->setColumnWidth(1, twips(4750));
+    FileGrid->setColumnWidth(0, m_twips(4750));
+    FileGrid->setColumnWidth(1, m_twips(4750));
 }
 
 void frmSelectFiles::InitializeGrid()
@@ -260,11 +273,23 @@ void frmSelectFiles::Form_Resize()
 {
     const QWidget *area = centralWidget();
     const int width = area->width();
-    const int top = twips(1560);
+    const int top = m_twips(1560);
     FileGrid->setGeometry(qRound(width * 0.001), top, qRound(width * 0.99), std::max(0, area->height() - top));
     const int columnWidth = int(std::nearbyint(FileGrid->width() * 0.445));
     FileGrid->setColumnWidth(0, columnWidth);
     FileGrid->setColumnWidth(1, columnWidth);
+}
+
+// The keyboard's way to the grid's menu: it takes the current row's file in hand, as a click
+// does, and opens below that row.
+void frmSelectFiles::FileGrid_MenuKey()
+{
+    QPoint at;
+    if (loadCurrentRow()) {
+        const QRect cell = FileGrid->visualRect(FileGrid->currentIndex());
+        at = {0, cell.bottom() + 1};
+    }
+    Q_EMIT gridMenuRequested(FileGrid->viewport()->mapToGlobal(at));
 }
 
 bool frmSelectFiles::loadCurrentRow()
@@ -329,6 +354,9 @@ bool frmSelectFiles::eventFilter(QObject *watched, QEvent *event)
         Form_Resize();
     } else if (watched == lblCurrDirectory && event->type() == QEvent::MouseButtonPress) {
         return lblCurrDirectory_MouseDown(static_cast<const QMouseEvent &>(*event));
+    } else if (watched == FileGrid && isMenuKey(*event)) {
+        FileGrid_MenuKey();
+        return true;
     } else if (watched == FileGrid->viewport()) {
         switch (event->type()) {
         case QEvent::MouseButtonPress: {
@@ -390,7 +418,7 @@ void frmSelectFiles::cmdBrowse_Click()
 
 QString frmSelectFiles::BrowseForFolderByPath(const QString &startFolder)
 {
-    return m_services.chooseFolder(this, u"Select a directory to scan for MP3 files."_s, startFolder);
+    return m_services.chooseFolder(this, tr("Select a directory to scan for MP3 files."), startFolder);
 }
 
 void frmSelectFiles::mnuitmFileScanDir_Click()

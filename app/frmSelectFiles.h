@@ -2,6 +2,7 @@
 
 #include "naming/FileList.h"
 #include "naming/RenameRun.h"
+#include "widgets/Twips.h"
 
 #include <QMainWindow>
 
@@ -90,6 +91,7 @@ private:
     void createStatusBar();
     void Form_Resize();
     void FileGrid_MouseMove();
+    void FileGrid_MenuKey();
     bool lblCurrDirectory_MouseDown(const QMouseEvent &event);
     void showCurrentDirectory();
     // Loads the current row's file into the track record; false on a grid without file rows.
@@ -125,6 +127,7 @@ private:
     ProgramState &m_state;
     DesktopServices &m_services;
     FileGridModel *const m_fileRows;
+    const Twips m_twips {font()};
 
     QGroupBox *fraScanBox = nullptr;
     QPushButton *cmdBrowse = nullptr;

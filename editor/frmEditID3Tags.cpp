@@ -14,7 +14,6 @@
 #include "track/ID3v2TagWriter.h"
 #include "track/TextUpToNul.h"
 #include "track/TrackNumber.h"
-#include "widgets/Twips.h"
 #include "widgets/WidgetLook.h"
 
 #include <QComboBox>
@@ -34,21 +33,27 @@ namespace {
 constexpr int kID3v1FieldWidth = 30;
 constexpr int kID3v1CommentBesideTrack = 28;
 
-QLabel *createLabel(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
+QLabel *createLabel(QWidget *parent, const QString &name, const QString &caption)
 {
     auto *label = new QLabel(caption, parent);
     label->setObjectName(name);
-    label->move(geometry.topLeft());
-    label->adjustSize();
     return label;
 }
 
-QLineEdit *createTextBox(QWidget *parent, const QString &name, const QRect &geometry)
+QLineEdit *createTextBox(QWidget *parent, const QString &name)
 {
     auto *box = new QLineEdit(parent);
     box->setObjectName(name);
-    box->setGeometry(geometry);
     return box;
+}
+
+// A label names its field: a screen reader announces the field by the label's text, before
+// the frame's caption.
+QLabel *createFieldLabel(QWidget *field, const QString &name, const QString &caption)
+{
+    QLabel *label = createLabel(field->parentWidget(), name, caption);
+    label->setBuddy(field);
+    return label;
 }
 
 // What a box shows of a field: its text, not the NULs other software pads it with, which
@@ -59,12 +64,10 @@ TagFields shownFields(const MP3File &file)
         textUpToNul(file.Comment()), textUpToNul(file.Year()), file.Genre(), file.Track()};
 }
 
-QPushButton *createButton(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
+QPushButton *createButton(QWidget *parent, const QString &name, const QString &caption)
 {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setGeometry(geometry);
-    widenToFitText(*button);
     return button;
 }
 
@@ -78,14 +81,14 @@ frmEditID3Tags::frmEditID3Tags(
     , m_rebuildFileList(std::move(rebuildFileList))
 {
     setObjectName(u"frmEditID3Tags"_s);
-    setWindowTitle(u"Edit ID3 Tag Information"_s);
-    setFixedSize(twips(5940), twips(4665));
+    setWindowTitle(tr("Edit ID3 Tag Information"));
     createControls();
+    layOut();
 
     if (m_state.CurrentFile.FileName().isEmpty())
         m_services.showMessage(parent,
-            {u"Error Getting Information"_s,
-                u"Unable to get file information.  Please close the application and re-try."_s, MessageButtons::Ok,
+            {tr("Error Getting Information"),
+                tr("Unable to get file information.  Please close the application and re-try."), MessageButtons::Ok,
                 MessageIcon::Critical});
     else
         ShowFileInfo();
@@ -93,49 +96,50 @@ frmEditID3Tags::frmEditID3Tags(
 
 void frmEditID3Tags::createControls()
 {
-    auto *Frame1 = new QGroupBox(u"MP3 Information"_s, this);
+    Frame1 = new QGroupBox(tr("MP3 Information"), this);
     Frame1->setObjectName(u"Frame1"_s);
-    Frame1->setGeometry(twipsRect(75, 735, 5790, 3450));
     showCaptionBold(*Frame1);
 
-    txtArtist = createTextBox(Frame1, u"txtArtist"_s, twipsRect(1650, 465, 3150, 285));
-    txtSongTitle = createTextBox(Frame1, u"txtSongTitle"_s, twipsRect(1650, 900, 3150, 285));
-    txtAlbum = createTextBox(Frame1, u"txtAlbum"_s, twipsRect(1665, 1350, 3150, 285));
-    txtYear = createTextBox(Frame1, u"txtYear"_s, twipsRect(1650, 1830, 675, 285));
+    txtArtist = createTextBox(Frame1, u"txtArtist"_s);
+    txtSongTitle = createTextBox(Frame1, u"txtSongTitle"_s);
+    txtAlbum = createTextBox(Frame1, u"txtAlbum"_s);
+    txtYear = createTextBox(Frame1, u"txtYear"_s);
     txtYear->setMaxLength(4);
-    txtTrack = createTextBox(Frame1, u"txtTrack"_s, twipsRect(3300, 1830, 675, 285));
+    txtTrack = createTextBox(Frame1, u"txtTrack"_s);
     m_trackNumber = new TrackNumberValidator(this);
     txtTrack->setValidator(m_trackNumber);
     connect(txtTrack, &QLineEdit::textChanged, this, &frmEditID3Tags::txtTrack_Change);
     cboGenre = new QComboBox(Frame1);
     cboGenre->setObjectName(u"cboGenre"_s);
-    cboGenre->setGeometry(twipsRect(1650, 2265, 3180, 315));
-    txtComment = createTextBox(Frame1, u"txtComment"_s, twipsRect(1665, 2700, 3150, 285));
+    txtComment = createTextBox(Frame1, u"txtComment"_s);
     m_id3v1Text = new ID3v1TextValidator(this);
 
-    cmdSave = createButton(this, u"cmdSave"_s, u"&Save Tags"_s, twipsRect(3525, 4245, 1140, 360));
+    cmdSave = createButton(this, u"cmdSave"_s, tr("&Save Tags"));
     cmdSave->setDefault(true);
     connect(cmdSave, &QPushButton::clicked, this, &frmEditID3Tags::cmdSave_Click);
-    cmdCancel = createButton(this, u"cmdCancel"_s, u"&Cancel"_s, twipsRect(4725, 4245, 1140, 360));
+    cmdCancel = createButton(this, u"cmdCancel"_s, tr("&Cancel"));
     connect(cmdCancel, &QPushButton::clicked, this, &frmEditID3Tags::cmdCancel_Click);
 
-    createLabel(this, u"Label6"_s, u"Enter the ID3 tag information for the file: "_s, twipsRect(105, 90, 2940, 225));
-    lblCurrentFile = createLabel(this, u"lblCurrentFile"_s, u"/MP3 Files/Song1.mp3"_s, twipsRect(105, 315, 1800, 195));
-    lblCurrentFile->setToolTip(u"Click to preview file"_s);
+    Label6 = createLabel(this, u"Label6"_s, tr("Enter the ID3 tag information for the file: "));
+    lblCurrentFile = createLabel(this, u"lblCurrentFile"_s, u"/MP3 Files/Song1.mp3"_s);
+    lblCurrentFile->setToolTip(tr("Click to preview file"));
+    lblCurrentFile->setAccessibleDescription(lblCurrentFile->toolTip());
     showAsLink(*lblCurrentFile);
     lblCurrentFile->installEventFilter(this);
-    lblTagNote = createLabel(this, u"lblTagNote"_s,
-        u"Players show this file's ID3v2 tag; tick Tools > Read ID3v2 Tags to edit it."_s,
-        twipsRect(105, 510, 5700, 195));
+    lblTagNote = createLabel(
+        this, u"lblTagNote"_s, tr("Players show this file's ID3v2 tag; tick Tools > Read ID3v2 Tags to edit it."));
+    lblTagNote->setWordWrap(true);
     lblTagNote->hide();
 
-    createLabel(Frame1, u"Label5"_s, u"Genre"_s, twipsRect(570, 2295, 435, 195));
-    createLabel(Frame1, u"Label4"_s, u"Year"_s, twipsRect(570, 1845, 330, 195));
-    createLabel(Frame1, u"lblTrack"_s, u"Track"_s, twipsRect(2700, 1845, 435, 195));
-    createLabel(Frame1, u"Label3"_s, u"Album"_s, twipsRect(570, 1395, 435, 195));
-    createLabel(Frame1, u"Label2"_s, u"Song Title"_s, twipsRect(570, 945, 720, 195));
-    createLabel(Frame1, u"Label1"_s, u"Artist"_s, twipsRect(570, 495, 345, 195))->setProperty("Index", 0);
-    createLabel(Frame1, u"Label1"_s, u"Comment"_s, twipsRect(570, 2745, 660, 195))->setProperty("Index", 1);
+    Label5 = createFieldLabel(cboGenre, u"Label5"_s, tr("Genre"));
+    Label4 = createFieldLabel(txtYear, u"Label4"_s, tr("Year"));
+    lblTrack = createFieldLabel(txtTrack, u"lblTrack"_s, tr("Track"));
+    Label3 = createFieldLabel(txtAlbum, u"Label3"_s, tr("Album"));
+    Label2 = createFieldLabel(txtSongTitle, u"Label2"_s, tr("Song Title"));
+    Label1[0] = createFieldLabel(txtArtist, u"Label1"_s, tr("Artist"));
+    Label1[1] = createFieldLabel(txtComment, u"Label1"_s, tr("Comment"));
+    for (int index = 0; index < 2; ++index)
+        Label1[size_t(index)]->setProperty("Index", index);
 
     QWidget *const tabOrder[]
         = {txtArtist, txtSongTitle, txtAlbum, txtYear, txtTrack, cboGenre, txtComment, cmdSave, cmdCancel};
@@ -150,10 +154,10 @@ void frmEditID3Tags::ShowFileInfo()
 {
     const MP3File &file = m_state.CurrentFile;
     lblCurrentFile->setText(normalFileName(file.FileName()));
-    lblCurrentFile->adjustSize();
     m_editsID3v2 = file.tagSource() == MP3File::TagSource::ID3v2Tag;
     limitBoxesToID3v1(!m_editsID3v2);
     lblTagNote->setVisible(!m_state.ListedFiles.readsID3v2() && startsWithID3v2Tag(file.FileName()));
+    layOut();
     m_shownFields = shownFields(file);
     txtArtist->setText(m_shownFields.Artist);
     txtSongTitle->setText(m_shownFields.Title);
@@ -197,7 +201,7 @@ void frmEditID3Tags::FillGenreList(const QString &genreName)
     // never writes another genre in its place.
     for (int i = 0; i < GenreNames::Count; ++i)
         cboGenre->addItem(GenreNames::name(i));
-    cboGenre->addItem(u"None"_s);
+    cboGenre->addItem(tr("None"));
     cboGenre->setCurrentIndex(GenreNames::indexOf(genreName).value_or(GenreNames::Count));
 }
 
@@ -232,10 +236,12 @@ bool frmEditID3Tags::saveID3v2Tag(const QString &path)
     }
     if (outcome == TagSaveOutcome::WrittenInPlace || outcome == TagSaveOutcome::Replaced)
         return true;
-    reportNotSaved(path,
-        outcome == TagSaveOutcome::Refused
-            ? u": its volume does not let a file be replaced, so the longer tag cannot be written safely."_s
-            : u"."_s);
+    const QString name = QFileInfo(path).fileName();
+    reportNotSaved(outcome == TagSaveOutcome::Refused
+            ? tr("The ID3 tag could not be written to %1: its volume does not let a file be replaced, so the longer "
+                 "tag cannot be written safely.")
+                  .arg(name)
+            : tr("The ID3 tag could not be written to %1.").arg(name));
     return false;
 }
 
@@ -253,15 +259,13 @@ bool frmEditID3Tags::saveID3v1Block(const QString &path)
     block.setGenre(genre >= 0 && genre < GenreNames::Count ? quint8(genre) : GenreNames::None);
     if (WriteID3Tag(path, block, OldTrackNumber::Replaced))
         return true;
-    reportNotSaved(path, u"."_s);
+    reportNotSaved(tr("The ID3 tag could not be written to %1.").arg(QFileInfo(path).fileName()));
     return false;
 }
 
-void frmEditID3Tags::reportNotSaved(const QString &path, const QString &why)
+void frmEditID3Tags::reportNotSaved(const QString &text)
 {
-    m_services.showMessage(this,
-        {u"Unable to Save Tags"_s, u"The ID3 tag could not be written to "_s + QFileInfo(path).fileName() + why,
-            MessageButtons::Ok, MessageIcon::Critical});
+    m_services.showMessage(this, {tr("Unable to Save Tags"), text, MessageButtons::Ok, MessageIcon::Critical});
 }
 
 void frmEditID3Tags::cmdSave_Click()

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "track/TagFields.h"
+#include "widgets/Twips.h"
 
 #include <QDialog>
 
+#include <array>
 #include <functional>
 
 class DesktopServices;
@@ -11,6 +13,7 @@ struct ProgramState;
 class ID3v1TextValidator;
 class TrackNumberValidator;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -40,9 +43,17 @@ public Q_SLOTS:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void createControls();
+    // Places every control at the design's position, scaled to the font, and moves on what
+    // a wider text or the note pushes aside. At the design's size the dialog cannot be
+    // resized; once its content needs more, the person may make it larger, and the frame,
+    // its wide boxes and the buttons follow.
+    void layOut();
+    // Places the controls with extra room beyond what they need; returns what they need.
+    QSize placeControls(QSize extra);
     // Boxes as wide as an ID3v1 block's fields, or open to any text of any length.
     void limitBoxesToID3v1(bool limited);
     // An ID3v1.1 track takes the comment's last two bytes: the comment box then holds 28.
@@ -55,14 +66,22 @@ private:
     void SaveTags();
     bool saveID3v2Tag(const QString &path);
     bool saveID3v1Block(const QString &path);
-    // why: what follows the file's name, from the punctuation on.
-    void reportNotSaved(const QString &path, const QString &why);
+    void reportNotSaved(const QString &text);
     void lblCurrentFile_Click();
 
     ProgramState &m_state;
     DesktopServices &m_services;
     const std::function<void()> m_rebuildFileList;
 
+    const Twips m_twips {font()};
+    QGroupBox *Frame1 = nullptr;
+    std::array<QLabel *, 2> Label1 {}; // "Artist" and "Comment"
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLabel *lblTrack = nullptr;
     QLineEdit *txtArtist = nullptr;
     QLineEdit *txtSongTitle = nullptr;
     QLineEdit *txtAlbum = nullptr;
@@ -78,6 +97,8 @@ private:
     TrackNumberValidator *m_trackNumber = nullptr;
 
     // Whether the boxes show the file's ID3v2 tag, and what they showed first.
+    // The size the content needs at this font: the dialog is not made smaller.
+    QSize m_neededSize;
     bool m_editsID3v2 = false;
     TagFields m_shownFields;
     int m_shownGenreIndex = -1;

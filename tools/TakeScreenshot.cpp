@@ -1,10 +1,12 @@
 // Draws the main window listing a few sample files, and the tag editor on the first of
 // them, into the two PNG files it is given (the README's are docs/screenshot.png and
-// docs/editor.png):
-//   QT_QPA_PLATFORM=offscreen build/tools/take_screenshot window.png editor.png
+// docs/editor.png), in the language of the locale and, with --point-size, in a font of that
+// size instead of the default one:
+//   QT_QPA_PLATFORM=offscreen build/tools/take_screenshot [--point-size N] window.png editor.png
 // The samples lie in a folder "Music" made for the pictures in the system's temporary
 // folder, so that the window shows a path a reader takes in at a glance, /tmp/Music/.
 
+#include "app/Translations.h"
 #include "app/frmMain.h"
 #include "app/frmSelectFiles.h"
 #include "editor/frmEditID3Tags.h"
@@ -16,6 +18,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFont>
+#include <QLocale>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 
@@ -50,8 +54,16 @@ bool writeSample(const QString &folder, const Sample &sample)
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: take_screenshot window.png editor.png\n");
+    const Translations translations(QLocale::system(), Translations::installedFolder());
+    QStringList arguments = QApplication::arguments().mid(1);
+    if (arguments.size() == 4 && arguments[0] == u"--point-size"_s && arguments[1].toDouble() > 0) {
+        QFont font = QApplication::font();
+        font.setPointSizeF(arguments[1].toDouble());
+        QApplication::setFont(font);
+        arguments.remove(0, 2);
+    }
+    if (arguments.size() != 2) {
+        std::fprintf(stderr, "usage: take_screenshot [--point-size N] window.png editor.png\n");
         return 2;
     }
     QTemporaryDir settings;
@@ -79,7 +91,7 @@ int main(int argc, char *argv[])
     frmMain startUp(std::make_unique<QtDesktopServices>(), {});
     startUp.Form_Load();
     QApplication::processEvents();
-    if (!startUp.mainWindow().grab().save(QString::fromLocal8Bit(argv[1])))
+    if (!startUp.mainWindow().grab().save(arguments[0]))
         return 1;
 
     startUp.state().CurrentFile.setFileName(music + samples[0].fileName);
@@ -87,5 +99,5 @@ int main(int argc, char *argv[])
         startUp.state(), startUp.services(), [] {}, &startUp.mainWindow());
     editor.show();
     QApplication::processEvents();
-    return editor.grab().save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+    return editor.grab().save(arguments[1]) ? 0 : 1;
 }

@@ -13,9 +13,9 @@ using namespace Qt::StringLiterals;
 
 void showAsLink(QLabel &label)
 {
-    QPalette colours = label.palette();
-    colours.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    label.setPalette(colours);
+    // The scheme's own link colour, which follows a change of scheme and reads on its
+    // window colour, light or dark.
+    label.setForegroundRole(QPalette::Link);
     QFont underlined = label.font();
     underlined.setUnderline(true);
     label.setFont(underlined);
@@ -28,9 +28,9 @@ void showCaptionBold(QGroupBox &frame)
     frame.setStyleSheet(u"QGroupBox { font-weight: bold; }"_s);
 }
 
-void widenToFitText(QWidget &widget)
+void growToFitText(QWidget &widget)
 {
-    widget.resize(std::max(widget.width(), widget.sizeHint().width()), widget.height());
+    widget.resize(widget.size().expandedTo(widget.sizeHint()));
 }
 
 void keepRightOf(QWidget &widget, const QWidget &neighbour, int gap)

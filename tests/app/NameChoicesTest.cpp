@@ -42,7 +42,7 @@ QStringList sorted(QStringList names)
 
 constexpr int kTrackTitle = 7;
 constexpr int kOwnPattern = 9;
-const QString kPattern = u"<Year> <Album> - <Track>. <Title>"_s;
+const QString kPattern = u"<Year>, <Album> - <Track>. <Title>"_s; // a "," is stored quoted
 
 } // namespace
 
@@ -67,7 +67,7 @@ TEST(NameChoices, AlbumFoldersTakeTheirTrackNumbersOrATypedPattern)
             if (!why.isEmpty())
                 GTEST_SKIP() << why.toStdString();
             byTrack << u"%1 - Title %2.mp3"_s.arg(n, 2, 10, QChar(u'0')).arg(n);
-            byPattern << u"1973 Album - %1. Title %2.mp3"_s.arg(n, 2, 10, QChar(u'0')).arg(n);
+            byPattern << u"1973, Album - %1. Title %2.mp3"_s.arg(n, 2, 10, QChar(u'0')).arg(n);
         }
         const QStringList original = home.fileNames();
         {
@@ -100,7 +100,7 @@ TEST(NameChoices, AlbumFoldersTakeTheirTrackNumbersOrATypedPattern)
                 pattern.clear();
                 QTest::keyClicks(&pattern, kPattern);
                 EXPECT_TRUE(problem.text().isEmpty());
-                EXPECT_EQ(preview.text(), u"1973 Album - 01. Title 1.mp3"_s);
+                EXPECT_EQ(preview.text(), u"1973, Album - 01. Title 1.mp3"_s);
                 QTest::keyClick(&pattern, Qt::Key_Return);
             });
             choose(app, kOwnPattern);
