@@ -8,7 +8,8 @@
 
 #include <QFile>
 
-#include <unistd.h>
+#include <tuple>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -24,9 +25,7 @@ struct Row
     friend bool operator==(const Row &, const Row &) = default;
     friend void PrintTo(const Row &row, std::ostream *out)
     {
-        *out << row.shown.toStdString() << " -> " << row.newName.toStdString();
-        if (row.warning != RenameWarning::None)
-            *out << " (warning " << int(row.warning) << ')';
+        *out << row.shown.toStdString() << " -> " << row.newName.toStdString() << ", warning " << int(row.warning);
     }
 };
 
@@ -43,10 +42,7 @@ class FileListTest : public testing::Test
 {
 protected:
     // A file tagged with a title and the artist "Band", named as it is tagged.
-    QString writeSong(const QString &name, const QByteArray &title)
-    {
-        return folder.write(name, taggedAudio(title, "Band"));
-    }
+    void writeSong(const QString &name, const QByteArray &title) { folder.write(name, taggedAudio(title, "Band")); }
 
     TempFolder folder;
     FileList list;
@@ -64,30 +60,19 @@ protected:
 // folder, whatever its kind, and with no other folder's.
 TEST_F(FileListTest, ListsAFolderAloneWithItsSubfoldersOrFilesByName)
 {
-    writeSong(u"b.mp3"_s, "Top");
-    writeSong(u"Album/02.mp3"_s, "Two");
-    writeSong(u"Album/01.mp3"_s, "One");
-    writeSong(u"Album/Disc 2/01.mp3"_s, "Deep");
-    writeSong(u"album b.mp3/01.mp3"_s, "Other");
-    writeSong(u"album b.mp3/Band - One.mp3"_s, "One");
-    writeSong(u"_Live/01.mp3"_s, "Live");
+    const std::pair<QString, QByteArray> songs[] = {{u"b.mp3"_s, "Top"}, {u"Album/02.mp3"_s, "Two"},
+        {u"Album/01.mp3"_s, "One"}, {u"Album/Disc 2/01.mp3"_s, "Deep"}, {u"album b.mp3/01.mp3"_s, "Other"},
+        {u"album b.mp3/Band - One.mp3"_s, "One"}, {u"_Live/01.mp3"_s, "Live"}, {u".hidden/01.mp3"_s, "Hidden"}};
+    for (const auto &[name, title] : songs)
+        writeSong(name, title);
     folder.makeFifo(u"_Live/Band - Live.mp3"_s);
-    writeSong(u".hidden/01.mp3"_s, "Hidden");
     const TempFolder elsewhere;
     elsewhere.write(u"01.mp3"_s, taggedAudio("Elsewhere", "Band"));
-    const auto link = [&](const QString &target, const QString &name) {
-        return ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(folder.path(name)).constData()) == 0;
-    };
-    ASSERT_TRUE(link(u"../b.mp3"_s, u"_Live/link.mp3"_s) && link(elsewhere.path(), u"linked"_s));
+    ASSERT_TRUE(QFile::link(u"../b.mp3"_s, folder.path(u"_Live/link.mp3"_s))
+        && QFile::link(elsewhere.path(), folder.path(u"linked"_s)));
     using enum RenameWarning;
-    const struct
-    {
-        const char *what;
-        QStringList named; // none: the folder is listed
-        bool subfolders;
-        std::vector<Row> rows;
-        int folders;
-    } cases[] = {
+    // what is listed, the files named (none: the folder), with subfolders, the rows, the folders read
+    const std::tuple<const char *, QStringList, bool, std::vector<Row>, int> cases[] = {
         {"the folder alone", {}, false, {{u"b.mp3"_s, u"Band - Top.mp3"_s}}, 1},
         {"with its subfolders", {}, true,
             {{u"b.mp3"_s, u"Band - Top.mp3"_s}, {u"Album/01.mp3"_s, u"Band - One.mp3"_s},
@@ -104,15 +89,15 @@ TEST_F(FileListTest, ListsAFolderAloneWithItsSubfoldersOrFilesByName)
                 {u"01.mp3"_s, u"Band - Other.mp3"_s}, {u"notes.txt"_s, {}, NeedsTags}},
             3},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.what);
-        list.setIncludesSubfolders(c.subfolders);
+    for (const auto &[what, named, subfolders, rows, folders] : cases) {
+        SCOPED_TRACE(what);
+        list.setIncludesSubfolders(subfolders);
         const ListingResult result
-            = c.named.isEmpty() ? list.listFolder(folder.path(), progress) : list.listFiles(c.named, progress);
-        EXPECT_EQ(rowsOf(list), c.rows);
-        EXPECT_EQ(result.found, qsizetype(c.rows.size()));
-        EXPECT_EQ(list.folderCount(), c.folders);
-        EXPECT_EQ(list.isShownBottomUp(), !c.named.isEmpty());
+            = named.isEmpty() ? list.listFolder(folder.path(), progress) : list.listFiles(named, progress);
+        EXPECT_EQ(rowsOf(list), rows);
+        EXPECT_EQ(result.found, qsizetype(rows.size()));
+        EXPECT_EQ(list.folderCount(), folders);
+        EXPECT_EQ(list.isShownBottomUp(), !named.isEmpty());
     }
 }
 

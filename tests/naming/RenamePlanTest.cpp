@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <functional>
@@ -38,17 +39,25 @@ struct Song
     QString planned; // the name it is to have after the run
 };
 
+// Names the grid plans for songs by "Band", and one it plans for none.
+const QString kA = u"a.mp3"_s, kB = u"Band - B.mp3"_s, kC = u"Band - C.mp3"_s, kD = u"Band - D.mp3"_s,
+              kX = u"Band - X.mp3"_s;
+const std::vector<Song> kSwap = {{kB, "C", kC}, {kC, "B", kB}};
+const std::vector<Song> kOneRename = {{kA, "X", kX}};
+
 // A folder of songs, each holding its name at the start of its contents, listed as the
 // program lists a folder, with the journal kept elsewhere.
 class PlannedFolder
 {
 public:
     explicit PlannedFolder(const std::vector<Song> &songs, const QStringList &folders = {})
-        : m_songs(songs)
     {
         state.RenameJournalPath = m_state.path(u"last-rename.journal"_s);
-        for (const Song &song : songs)
+        for (const Song &song : songs) {
             files.write(song.name, song.name.toUtf8() + ';' + taggedAudio(song.title, "Band"));
+            oldNames.append(song.name);
+            plannedNames.append(song.planned);
+        }
         for (const QString &folder : folders)
             files.makeFolder(folder);
         relist();
@@ -70,34 +79,25 @@ public:
     QStringList namesNow() const
     {
         QStringList names;
-        for (const Song &song : m_songs) {
+        for (const QString &old : oldNames) {
             QString found;
-            for (const QString &name : files.fileNames()) {
-                if (files.read(name).startsWith(song.name.toUtf8() + ';'))
+            for (const QString &name : files.fileNames())
+                if (files.read(name).startsWith(old.toUtf8() + ';'))
                     found = name;
-            }
             names.append(found);
         }
         return names;
     }
-    QStringList oldNames() const { return namesOf(&Song::name); }
-    QStringList plannedNames() const { return namesOf(&Song::planned); }
 
     TempFolder files;
     ProgramState state;
     ScriptedRenameWindow window;
     ScriptedProgress progress;
+    // The songs' names before the run and the ones planned, in the order given.
+    QStringList oldNames;
+    QStringList plannedNames;
 
 private:
-    QStringList namesOf(QString Song::*name) const
-    {
-        QStringList names;
-        for (const Song &song : m_songs)
-            names.append(song.*name);
-        return names;
-    }
-
-    const std::vector<Song> m_songs;
     TempFolder m_state;
 };
 
@@ -115,27 +115,17 @@ TEST(RenamePlan, TheRunDoesWhatTheGridForecasts)
         QStringList folders; // entries that stay
         std::vector<RenameForecast> forecasts;
     } cases[] = {
-        {"a chain: the holder of a name moves on first",
-            {{u"Band - B.mp3"_s, "C", u"Band - C.mp3"_s}, {u"Band - C.mp3"_s, "D", u"Band - D.mp3"_s}}, {},
-            {renamed, renamed}},
-        {"a swap", {{u"Band - B.mp3"_s, "C", u"Band - C.mp3"_s}, {u"Band - C.mp3"_s, "B", u"Band - B.mp3"_s}}, {},
-            {renamed, renamed}},
-        {"a cycle of three",
-            {{u"Band - B.mp3"_s, "C", u"Band - C.mp3"_s}, {u"Band - C.mp3"_s, "D", u"Band - D.mp3"_s},
-                {u"Band - D.mp3"_s, "B", u"Band - B.mp3"_s}},
-            {}, {renamed, renamed, renamed}},
-        {"a name taken by an entry that stays", {{u"a.mp3"_s, "X", u"a.mp3"_s}}, {u"Band - X.mp3"_s},
-            {{NameTaken, u"Band - X.mp3"_s}}},
-        {"a name taken but for case", {{u"a.mp3"_s, "X", u"a.mp3"_s}}, {u"BAND - x.mp3"_s},
-            {{NameCaseClash, u"BAND - x.mp3"_s}}},
-        {"a Latin-1 name taken but for case", {{u"a.mp3"_s, "\xe4rger", u"a.mp3"_s}}, {u"BAND - \u00c4RGER.mp3"_s},
+        {"a chain: the holder of a name moves on first", {{kB, "C", kC}, {kC, "D", kD}}, {}, {renamed, renamed}},
+        {"a swap", kSwap, {}, {renamed, renamed}},
+        {"a cycle of three", {{kB, "C", kC}, {kC, "D", kD}, {kD, "B", kB}}, {}, {renamed, renamed, renamed}},
+        {"a name taken by an entry that stays", {{kA, "X", kA}}, {kX}, {{NameTaken, kX}}},
+        {"a name taken but for case", {{kA, "X", kA}}, {u"BAND - x.mp3"_s}, {{NameCaseClash, u"BAND - x.mp3"_s}}},
+        {"a Latin-1 name taken but for case", {{kA, "\xe4rger", kA}}, {u"BAND - \u00c4RGER.mp3"_s},
             {{NameCaseClash, u"BAND - \u00c4RGER.mp3"_s}}},
-        {"its own name in another case", {{u"band - x.mp3"_s, "X", u"Band - X.mp3"_s}}, {}, {renamed}},
-        {"a shared name goes to the first", {{u"a.mp3"_s, "X", u"Band - X.mp3"_s}, {u"b.mp3"_s, "X", u"b.mp3"_s}}, {},
-            {renamed, {NameTaken, u"Band - X.mp3"_s}}},
-        {"a chain onto a name that stays",
-            {{u"Band - B.mp3"_s, "C", u"Band - B.mp3"_s}, {u"Band - C.mp3"_s, "C", u"Band - C.mp3"_s}}, {},
-            {{NameTaken, u"Band - C.mp3"_s}, {Unchanged, {}}}},
+        {"its own name in another case", {{u"band - x.mp3"_s, "X", kX}}, {}, {renamed}},
+        {"a shared name goes to the first", {{kA, "X", kX}, {u"b.mp3"_s, "X", u"b.mp3"_s}}, {},
+            {renamed, {NameTaken, kX}}},
+        {"a chain onto a name that stays", {{kB, "C", kB}, {kC, "C", kC}}, {}, {{NameTaken, kC}, {Unchanged, {}}}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
@@ -143,13 +133,13 @@ TEST(RenamePlan, TheRunDoesWhatTheGridForecasts)
         const std::vector<RenameForecast> forecasts = folder.state.ListedFiles.plannedRenames();
         EXPECT_EQ(forecasts, c.forecasts);
         folder.run({Yes, No});
-        EXPECT_EQ(folder.namesNow(), folder.plannedNames());
+        EXPECT_EQ(folder.namesNow(), folder.plannedNames);
         const NamesKept kept = namesKeptBy(forecasts);
         const int keeping = kept.inUse + kept.tooLong;
         EXPECT_EQ(folder.window.lastText().contains(u"\n%1 file(s) could not be renamed."_s.arg(keeping)), keeping > 0)
             << folder.window.lastText().toStdString();
         folder.undo();
-        EXPECT_EQ(folder.namesNow(), folder.oldNames());
+        EXPECT_EQ(folder.namesNow(), folder.oldNames);
     }
 }
 
@@ -182,37 +172,28 @@ namespace {
 RenameCalls killingAt(int killAt, bool likeFat)
 {
     const auto calls = std::make_shared<int>(0);
-    const auto step = [calls, killAt] {
-        if ((*calls)++ == killAt)
-            std::raise(SIGKILL);
+    const auto counted = [calls, killAt](auto call) {
+        return [calls, killAt, call](auto... args) {
+            if ((*calls)++ == killAt)
+                std::raise(SIGKILL);
+            return call(args...);
+        };
+    };
+    using TwoPaths = std::function<int(const char *, const char *)>;
+    const auto unsupported = [](int error) -> TwoPaths {
+        return [error](const char *, const char *) {
+            errno = error;
+            return -1;
+        };
     };
     const RenameCalls &kernel = RenameCalls::kernel();
-    const auto unsupported = [](int error) {
-        errno = error;
-        return -1;
-    };
     return {
-        [=](const char *from, const char *to) {
-            step();
-            return likeFat ? unsupported(EINVAL) : kernel.renameNoReplace(from, to);
-        },
-        [=](const char *from, const char *to) {
-            step();
-            return likeFat ? unsupported(EPERM) : kernel.link(from, to);
-        },
-        [=](const char *path) {
-            step();
-            return kernel.unlink(path);
-        },
-        [=](const char *path) {
-            step();
-            return kernel.createExclusive(path);
-        },
+        counted(likeFat ? unsupported(EINVAL) : kernel.renameNoReplace),
+        counted(likeFat ? unsupported(EPERM) : kernel.link),
+        counted(kernel.unlink),
+        counted(kernel.createExclusive),
         kernel.lstat,
-        [=](const char *from, const char *to) {
-            step();
-            return kernel.rename(from, to);
-        },
+        counted(kernel.rename),
     };
 }
 
@@ -229,11 +210,10 @@ TEST(RenamePlan, AKilledRunIsPutRightAtTheNextStartAndUndone)
         std::vector<Song> songs;
         bool likeFat;
     } cases[] = {
-        {"a change of case only", {{u"band - x.mp3"_s, "X", u"Band - X.mp3"_s}}, false},
-        {"a swap", {{u"Band - B.mp3"_s, "C", u"Band - C.mp3"_s}, {u"Band - C.mp3"_s, "B", u"Band - B.mp3"_s}}, false},
-        {"a claimed name", {{u"a.mp3"_s, "X", u"Band - X.mp3"_s}}, true},
-        {"a swap of claimed names",
-            {{u"Band - B.mp3"_s, "C", u"Band - C.mp3"_s}, {u"Band - C.mp3"_s, "B", u"Band - B.mp3"_s}}, true},
+        {"a change of case only", {{u"band - x.mp3"_s, "X", kX}}, false},
+        {"a swap", kSwap, false},
+        {"a claimed name", kOneRename, true},
+        {"a swap of claimed names", kSwap, true},
     };
     for (const auto &c : cases) {
         bool killed = true;
@@ -250,15 +230,14 @@ TEST(RenamePlan, AKilledRunIsPutRightAtTheNextStartAndUndone)
             killed = WIFSIGNALED(status);
 
             FinishInterruptedRename(folder.state.RenameJournalPath);
-            const QStringList now = folder.namesNow();
-            for (qsizetype i = 0; i < now.size(); ++i)
-                EXPECT_TRUE(now[i] == folder.oldNames()[i] || now[i] == folder.plannedNames()[i])
-                    << now[i].toStdString();
-            QStringList names = now;
+            QStringList names = folder.namesNow();
+            for (qsizetype i = 0; i < names.size(); ++i)
+                EXPECT_TRUE(names[i] == folder.oldNames[i] || names[i] == folder.plannedNames[i])
+                    << names[i].toStdString();
             names.sort();
             EXPECT_EQ(folder.files.fileNames(), names);
             folder.undo();
-            EXPECT_EQ(folder.namesNow(), folder.oldNames());
+            EXPECT_EQ(folder.namesNow(), folder.oldNames);
         }
     }
 }
@@ -280,13 +259,13 @@ TEST(RenamePlan, UndoLeavesAloneWhatIsNoLongerTheFileTheRunRenamed)
     const std::pair<const char *, Change> cases[] = {
         {"a stranger under the new name",
             [](PlannedFolder &folder, const TempFolder &elsewhere) {
-                QFile::rename(folder.files.path(u"Band - X.mp3"_s), elsewhere.path(u"kept.mp3"_s));
-                folder.files.write(u"Band - X.mp3"_s, "stranger");
+                QFile::rename(folder.files.path(kX), elsewhere.path(u"kept.mp3"_s));
+                folder.files.write(kX, "stranger");
             }},
         {"another folder where the folder was",
             [](PlannedFolder &folder, const TempFolder &elsewhere) {
                 QDir().rename(folder.files.path(), elsewhere.path(u"moved"_s));
-                folder.files.write(u"Band - X.mp3"_s, "stranger");
+                folder.files.write(kX, "stranger");
             }},
         {"the folder through a link", rewritten([](JournalEntry &entry, PlannedFolder &folder) {
              QFile::link(folder.files.path(), folder.files.path(u"link"_s));
@@ -304,7 +283,7 @@ TEST(RenamePlan, UndoLeavesAloneWhatIsNoLongerTheFileTheRunRenamed)
     for (const auto &[what, change] : cases) {
         SCOPED_TRACE(what);
         const TempFolder elsewhere;
-        PlannedFolder folder({{u"a.mp3"_s, "X", u"Band - X.mp3"_s}});
+        PlannedFolder folder(kOneRename);
         folder.run({Yes, No});
         change(folder, elsewhere);
         const QStringList before = folder.files.fileNames();
@@ -316,26 +295,12 @@ TEST(RenamePlan, UndoLeavesAloneWhatIsNoLongerTheFileTheRunRenamed)
     }
 }
 
-// A tag saved into a copy that took the renamed file's place is still the run's file, once
-// the journal knows the copy.
-TEST(RenamePlan, UndoFollowsAFileATagSaveReplaced)
+// The confirmation names the folder and the run, and a No leaves the run to undo later. A
+// tag saved into a copy that took the renamed file's place is still the run's file, once the
+// journal knows the copy. A run that renamed nothing leaves nothing to undo, and says so.
+TEST(RenamePlan, UndoSaysWhatItWillDoAndFollowsAFileATagSaveReplaced)
 {
-    PlannedFolder folder({{u"a.mp3"_s, "X", u"Band - X.mp3"_s}});
-    folder.run({Yes, No});
-    const QString renamed = folder.files.path(u"Band - X.mp3"_s);
-    const std::optional<FileIdentity> was = identityOf(renamed);
-    const QString copy = folder.files.write(u".copy"_s, folder.files.read(u"Band - X.mp3"_s));
-    ASSERT_EQ(::rename(QFile::encodeName(copy).constData(), QFile::encodeName(renamed).constData()), 0);
-    ASSERT_TRUE(was && recordReplacedFile(folder.state.RenameJournalPath, *was, *identityOf(renamed)));
-    folder.undo();
-    EXPECT_EQ(folder.namesNow(), folder.oldNames());
-}
-
-// The confirmation names the folder and the run; a run that renamed nothing leaves nothing
-// to undo, and says so.
-TEST(RenamePlan, UndoSaysWhatItWillDo)
-{
-    PlannedFolder folder({{u"a.mp3"_s, "X", u"Band - X.mp3"_s}});
+    PlannedFolder folder(kOneRename);
     folder.run({Yes, No});
     folder.window.answers = {No};
     UndoLastRename(folder.state.RenameJournalPath, folder.window);
@@ -343,12 +308,19 @@ TEST(RenamePlan, UndoSaysWhatItWillDo)
         folder.window.lastText().startsWith(u"This will give 1 file(s) in \"%1\" back the names they had before "
                                             "the rename run of "_s.arg(folder.files.path())))
         << folder.window.lastText().toStdString();
-    replaceRenameJournal(folder.state.RenameJournalPath, QDateTime::currentDateTimeUtc(), {});
-    RenameJournalWriter header(folder.state.RenameJournalPath, QDateTime::currentDateTimeUtc());
-    header.record({folder.files.path(), u"a.mp3"_s, u"b.mp3"_s, {}, {}});
-    header.recordFailed({folder.files.path(), u"a.mp3"_s, u"b.mp3"_s, {}, {}});
-    ASSERT_TRUE(header.finish());
-    folder.window.answers = {Ok};
-    UndoLastRename(folder.state.RenameJournalPath, folder.window);
+
+    const QString renamed = folder.files.path(kX);
+    const std::optional<FileIdentity> was = identityOf(renamed);
+    const QString copy = folder.files.write(u".copy"_s, folder.files.read(kX));
+    ASSERT_EQ(::rename(QFile::encodeName(copy).constData(), QFile::encodeName(renamed).constData()), 0);
+    ASSERT_TRUE(was && recordReplacedFile(folder.state.RenameJournalPath, *was, *identityOf(renamed)));
+    folder.undo();
+    EXPECT_EQ(folder.namesNow(), folder.oldNames);
+
+    RenameJournalWriter nothingRenamed(folder.state.RenameJournalPath, QDateTime::currentDateTimeUtc());
+    nothingRenamed.record({folder.files.path(), kA, u"b.mp3"_s, {}, {}});
+    nothingRenamed.recordFailed({folder.files.path(), kA, u"b.mp3"_s, {}, {}});
+    ASSERT_TRUE(nothingRenamed.finish());
+    folder.undo();
     EXPECT_EQ(folder.window.lastText(), u"The last rename run renamed no files: there is nothing to undo."_s);
 }

@@ -32,6 +32,11 @@ protected:
         window.answers = std::move(answers);
         RenameRun(state, window).RenameAllFiles(progress);
     }
+    void undo(std::deque<MessageAnswer> answers = {Yes, Ok})
+    {
+        window.answers = std::move(answers);
+        UndoLastRename(state.RenameJournalPath, window);
+    }
     // Writes and lists each file (a path below the folder) tagged with its title and artist,
     // its name at the start of its contents.
     void writeTagged(const std::vector<std::array<QByteArray, 3>> &files)
@@ -50,6 +55,7 @@ protected:
 };
 
 const QString kConfirm = u"Rename All Files?"_s;
+const QString kMissing = u"ID3 Tags Required"_s;
 
 // The files below folder, each by its path below it, sorted; the journal's folder aside.
 QStringList filesBelow(const QString &folder)
@@ -63,7 +69,6 @@ QStringList filesBelow(const QString &folder)
     paths.sort();
     return paths;
 }
-const QString kMissing = u"ID3 Tags Required"_s;
 
 } // namespace
 
@@ -153,8 +158,7 @@ TEST_F(RenameRunTest, RenamesATreeEachFileInItsOwnFolderAndUndoGivesEveryNameBac
     EXPECT_EQ(filesBelow(folder.path()),
         (QStringList {u"Album/Band - Song.mp3"_s, u"Album/Disc 2/Band - Song.mp3"_s, u"Band - Top.mp3"_s,
             u"Other/Band - Song.mp3"_s}));
-    window.answers = {Yes, Ok};
-    UndoLastRename(state.RenameJournalPath, window);
+    undo();
     EXPECT_EQ(filesBelow(folder.path()), before);
     for (const QString &path : before)
         EXPECT_TRUE(folder.read(path).startsWith(fileNameOf(path).toUtf8() + ';')) << path.toStdString();
@@ -197,14 +201,12 @@ TEST_F(RenameRunTest, UndoGivesBackEveryNameAKilledRunGave)
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
     EXPECT_EQ(folder.fileNames(), (QStringList {u"Band - C.mp3"_s, u"Band - Song.mp3"_s, u"X - Y.mp3"_s, u"d.mp3"_s}));
     folder.write(u"c.mp3"_s, "newcomer");
-    window.answers = {Yes, Ok};
-    UndoLastRename(state.RenameJournalPath, window);
+    undo();
     EXPECT_EQ(
         window.lastText(), u"2 file(s) have their old names again.\n1 file(s) could not be given their old names."_s);
     EXPECT_EQ(folder.read(u"c.mp3"_s), "newcomer");
     QFile::remove(folder.path(u"c.mp3"_s));
-    window.answers = {Yes, Ok};
-    UndoLastRename(state.RenameJournalPath, window);
+    undo();
     EXPECT_EQ(window.lastText(), u"1 file(s) have their old names again."_s);
     EXPECT_EQ(folder.fileNames(), (QStringList {u"50%\tmix\n.mp3"_s, u"X - Y.mp3"_s, u"c.mp3"_s, u"d.mp3"_s}));
     for (const QString &name : folder.fileNames())
@@ -229,13 +231,11 @@ TEST_F(RenameRunTest, ADamagedJournalIsSetAsideWhole)
         {header + good + "/f/\ta%00.mp3\tb.mp3\n", false},
         {header + good + "/f/\ta%zz.mp3\tb.mp3\n", false},
     };
-    folder.makeFolder(u"state"_s);
     for (const auto &[journal, readable] : cases) {
         SCOPED_TRACE(journal.toStdString());
         folder.write(u"d.mp3"_s, "renamed");
         folder.write(u"state/last-rename.journal"_s, journal);
-        window.answers = {readable ? No : Ok};
-        UndoLastRename(state.RenameJournalPath, window);
+        undo({readable ? No : Ok});
         EXPECT_EQ(window.titles.last(), readable ? u"Undo Last Rename?"_s : u"Undo Last Rename"_s);
         EXPECT_EQ(QFile::exists(state.RenameJournalPath), readable);
         EXPECT_EQ(QFile::exists(state.RenameJournalPath + u".damaged"_s), !readable);

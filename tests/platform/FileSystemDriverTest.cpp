@@ -99,20 +99,21 @@ public:
 
     // The mount point, ending in "/".
     QString folder() const { return m_files.path(u"mount/"_s); }
+    // Writes a file on the volume and returns its path.
+    QString write(const QString &name, const QByteArray &data) const { return m_files.write(u"mount/"_s + name, data); }
 
     // Makes the file system and mounts it: what went wrong, or an empty string.
     QString mount()
     {
         // 40 MiB, the least that makes a FAT32 without warnings.
         QString device = m_files.write(u"volume.img"_s, QByteArray(40 << 20, '\0'));
-        if (const QString failure = failureOf(m_driver.makeFileSystem + QStringList {device}); !failure.isEmpty())
-            return failure;
-        if (m_driver.needsLoopDevice) {
-            if (const QString failure = failureOf({u"losetup"_s, u"--find"_s, u"--show"_s, device}, &device);
-                !failure.isEmpty())
-                return failure;
-            m_loopDevice = device;
+        QString failure = failureOf(m_driver.makeFileSystem + QStringList {device});
+        if (failure.isEmpty() && m_driver.needsLoopDevice) {
+            failure = failureOf({u"losetup"_s, u"--find"_s, u"--show"_s, device}, &device);
+            m_loopDevice = failure.isEmpty() ? device : QString();
         }
+        if (!failure.isEmpty())
+            return failure;
         m_files.makeFolder(u"mount"_s);
         m_process.setStandardOutputFile(QProcess::nullDevice());
         m_process.setStandardErrorFile(QProcess::nullDevice());
@@ -169,14 +170,11 @@ TEST_P(FileSystemDriverTest, KeepsEveryFileThroughARenameRunCaseChangesAndATagWr
         GTEST_SKIP() << missing.toStdString();
     FuseVolume volume(driver);
     ASSERT_EQ(volume.mount(), QString());
-    const auto path = [&volume](const QString &name) { return volume.folder() + name; };
     QHash<QString, QByteArray> expected;
-    // Writes a file that starts with its name, expected under expectedName afterwards.
+    // Writes a file that starts with its name, expected under expectedName afterwards; returns its path.
     const auto add = [&](const QString &name, const QByteArray &rest, const QString &expectedName) {
-        const QByteArray marker = name.toUtf8() + ';';
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(marker + rest) == marker.size() + rest.size());
-        expected.insert(expectedName, marker);
+        expected.insert(expectedName, name.toUtf8() + ';');
+        return volume.write(name, name.toUtf8() + ';' + rest);
     };
     // name, artist, title, the name expected afterwards
     const bool latin1 = !driver.isFusefat;
@@ -189,10 +187,8 @@ TEST_P(FileSystemDriverTest, KeepsEveryFileThroughARenameRunCaseChangesAndATagWr
         {u"group - other.mp3"_s, "group", "other", u"Group - Other.mp3"_s},
         {u"f.mp3"_s, "band", "bell\x01", u"Band - Bell .mp3"_s},
     };
-    for (const auto &[name, artist, title, newName] : songs) {
-        // Tagged as taggers write it: fields padded with NULs.
-        add(name, audioBytes(300) + tagBlockBytes(title, artist, "", "", "", 0), newName);
-    }
+    for (const auto &[name, artist, title, newName] : songs)
+        add(name, taggedAudio(title, artist), newName); // fields padded with NULs, as taggers write them
     ProgramState state;
     ScriptedProgress progress;
     state.ListedFiles.listFolder(volume.folder(), progress);
@@ -202,27 +198,26 @@ TEST_P(FileSystemDriverTest, KeepsEveryFileThroughARenameRunCaseChangesAndATagWr
     EXPECT_TRUE(window.lastText().contains(u"\n%1 file(s) could not be renamed.\n"_s.arg(latin1 ? 1 : 4)))
         << window.lastText().toStdString();
 
-    add(u"g.mp3"_s, {}, u"g.mp3"_s);
-    EXPECT_FALSE(renameWithoutReplacing(path(u"g.mp3"_s), path(QString(300, u'y') + u".mp3"_s)).renamed);
+    const QString tooLong = volume.folder() + QString(300, u'y') + u".mp3"_s;
+    EXPECT_FALSE(renameWithoutReplacing(add(u"g.mp3"_s, {}, u"g.mp3"_s), tooLong).renamed);
     if (!driver.isFusefat) {
         // The temporary name of a case change is cut to fit beside a name near the limit.
         const QString longName = QString(240, u'x') + u".mp3"_s;
-        add(longName, {}, longName.toUpper());
-        EXPECT_TRUE(renameWithoutReplacing(path(longName), path(longName.toUpper())).renamed);
+        const QString upper = volume.folder() + longName.toUpper();
+        EXPECT_TRUE(renameWithoutReplacing(add(longName, {}, longName.toUpper()), upper).renamed);
         // A tag appended to a file on a full volume cannot be written; the file must stay as it was. Whole
         // clusters, so the block could only go into a cluster the volume no longer has.
-        add(u"song.mp3"_s, audioBytes(8192 - 9), u"song.mp3"_s);
-        QFile filler(path(u"filler"_s));
-        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QString song = add(u"song.mp3"_s, audioBytes(8192 - 9), u"song.mp3"_s);
+        QFile filler(add(u"filler"_s, {}, u"filler"_s));
+        ASSERT_TRUE(filler.open(QIODevice::Append | QIODevice::Unbuffered));
         const QByteArray chunk(1 << 20, 'f');
         // Until not even a byte fits.
         for (qsizetype size = chunk.size(); size > 0;) {
             if (filler.write(chunk.constData(), size) != size)
                 size /= 2;
         }
-        expected.insert(u"filler"_s, "f");
-        EXPECT_FALSE(WriteID3TagFields(path(u"song.mp3"_s), u"Band"_s, u"Song"_s, {}, {}, {}, 0));
-        EXPECT_EQ(QFileInfo(path(u"song.mp3"_s)).size(), 8192);
+        EXPECT_FALSE(WriteID3TagFields(song, u"Band"_s, u"Song"_s, {}, {}, {}, 0));
+        EXPECT_EQ(QFileInfo(song).size(), 8192);
     }
     expectMarkedFiles(volume.folder(), expected);
     EXPECT_EQ(volume.unmountAndCheck(), QString());

@@ -13,6 +13,7 @@
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
+#include <tuple>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -64,6 +65,7 @@ private:
 
 } // namespace
 
+// A folder that cannot be read is left out, its siblings listed; as the root it is listed, empty.
 TEST(FolderTree, SkipsAFolderThatCannotBeRead)
 {
     const TempFolder tree;
@@ -92,8 +94,8 @@ TEST(FolderTree, EntersAFolderSeenThroughABindMountOnce)
     const QByteArray twin = QFile::encodeName(tree.path(u"z"_s));
     // Gone before the tree is removed, whose removal would go round the loop.
     const auto unmount = qScopeGuard([&] {
-        ::umount2(loop.constData(), MNT_DETACH);
-        ::umount2(twin.constData(), MNT_DETACH);
+        for (const QByteArray &target : {loop, twin})
+            ::umount2(target.constData(), MNT_DETACH);
     });
     const auto bind = [](const QString &source, const QByteArray &target) {
         return ::mount(QFile::encodeName(source).constData(), target.constData(), nullptr, MS_BIND, nullptr) == 0;
@@ -105,27 +107,24 @@ TEST(FolderTree, EntersAFolderSeenThroughABindMountOnce)
         pathsBelow(tree.path(), listFolderTree(tree.path())), (QStringList {u""_s, u"a/"_s, u"a/inner/"_s, u"sub/"_s}));
 }
 
+// carryOn is asked before each folder; refused, the walk returns what it read, the root at least.
 TEST(FolderTree, StopsWhereCarryOnSaysSo)
 {
     const TempFolder tree;
     tree.makeFolder(u"a/x"_s);
     tree.makeFolder(u"b"_s);
-    const struct
-    {
-        int allowed;
-        QStringList folders;
-        int asked;
-    } cases[] = {
+    // the folders carryOn allows, those listed, how often it is asked
+    const std::tuple<int, QStringList, int> cases[] = {
         {0, {u""_s}, 1}, // root unread
         {3, {u""_s, u"a/"_s, u"a/x/"_s}, 4},
         {10, {u""_s, u"a/"_s, u"a/x/"_s, u"b/"_s}, 4},
     };
-    for (const auto &c : cases) {
+    for (const auto &[allowed, listed, timesAsked] : cases) {
         int asked = 0;
-        const std::vector<ListedFolder> folders = listFolderTree(tree.path(), [&] { return ++asked <= c.allowed; });
-        EXPECT_EQ(pathsBelow(tree.path(), folders), c.folders) << c.allowed;
-        EXPECT_EQ(asked, c.asked) << c.allowed;
-        EXPECT_EQ(folders.front().listing.allNames.isEmpty(), c.allowed == 0) << c.allowed;
+        const std::vector<ListedFolder> folders = listFolderTree(tree.path(), [&] { return ++asked <= allowed; });
+        EXPECT_EQ(pathsBelow(tree.path(), folders), listed) << allowed;
+        EXPECT_EQ(asked, timesAsked) << allowed;
+        EXPECT_EQ(folders.front().listing.allNames.isEmpty(), allowed == 0) << allowed;
     }
 }
 

@@ -7,10 +7,10 @@
 #include <QFile>
 
 #include <cerrno>
-#include <functional>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <unistd.h>
+#include <tuple>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -23,31 +23,28 @@ TEST(RegularFile, OpensARegularFileAndNothingElse)
     const QByteArray device = QFile::encodeName(folder.path(u"null"_s));
     const bool madeDevice = ::mknod(device.constData(), S_IFCHR | 0666, makedev(1, 3)) == 0;
     const QString deviceLink = folder.path(u"device.mp3"_s);
-    ASSERT_EQ(::symlink(device.constData(), QFile::encodeName(deviceLink).constData()), 0);
-    const struct
-    {
-        const char *what;
-        QString path;
-        int error; // 0: opened
-    } cases[] = {
+    ASSERT_TRUE(QFile::link(folder.path(u"null"_s), deviceLink));
+    // what the path names, the path, the error (0: opened)
+    const std::tuple<const char *, QString, int> cases[] = {
         {"regular file", folder.write(u"a.mp3"_s, "song"), 0},
         {"folder", folder.makeFolder(u"folder.mp3"_s), EISDIR},
         {"FIFO", folder.makeFifo(u"fifo.mp3"_s), EINVAL},
         {"missing", folder.path(u"missing.mp3"_s), ENOENT},
         {"link to a device", deviceLink, madeDevice ? EINVAL : ENOENT},
     };
-    const std::function<RegularFile(const QString &)> openers[] = {
-        [](const QString &path) { return RegularFile::open(path, RegularFile::Access::Read); },
-        [](const QString &path) { return RegularFile::open(path, RegularFile::Access::ReadWrite); },
-        RegularFile::openForReadingUnpinned,
+    const std::pair<const char *, RegularFile (*)(const QString &)> openers[] = {
+        {"read", [](const QString &path) { return RegularFile::open(path, RegularFile::Access::Read); }},
+        {"read and write", [](const QString &path) { return RegularFile::open(path, RegularFile::Access::ReadWrite); }},
+        {"read unpinned", RegularFile::openForReadingUnpinned},
     };
-    for (const auto &open : openers) {
-        for (const auto &c : cases) {
-            FileOpens opens(c.path);
-            const RegularFile file = open(c.path);
-            EXPECT_EQ(file.isOpen(), c.error == 0) << c.what;
-            EXPECT_EQ(file.error(), c.error) << c.what;
-            EXPECT_EQ(opens.sinceLastCount() > 0, c.error == 0) << c.what;
+    for (const auto &[how, open] : openers) {
+        SCOPED_TRACE(how);
+        for (const auto &[what, path, error] : cases) {
+            FileOpens opens(path);
+            const RegularFile file = open(path);
+            EXPECT_EQ(file.isOpen(), error == 0) << what;
+            EXPECT_EQ(file.error(), error) << what;
+            EXPECT_EQ(opens.sinceLastCount() > 0, error == 0) << what;
         }
     }
     if (!madeDevice)

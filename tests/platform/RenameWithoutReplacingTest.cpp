@@ -14,46 +14,34 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Which of the kernel's calls fail, and with what; 0 leaves the call to the kernel.
+// Which of the kernel's calls fail, and with what, where their paths hold from and to; 0 leaves
+// the call to the kernel.
 struct Failures
 {
     int renameNoReplace = 0;
     int link = 0;
-    int unlinkOld = 0; // only for "old.mp3": removing anything else still works
+    int unlink = 0;
     int createExclusive = 0;
     int rename = 0;
+    const char *from = "";
+    const char *to = ""; // for the calls that take two paths
 };
 
 // The kernel's calls with some of them failing as a file system without them would.
 RenameCalls failing(const Failures &failures)
 {
     const RenameCalls &kernel = RenameCalls::kernel();
-    // A call that fails with error, for paths holding only; 0 leaves it to the kernel.
-    const auto failWith = [](auto call, int error, const char *only = "") {
-        return [=](const char *path, auto... rest) {
-            if (error == 0 || !std::strstr(path, only))
+    const auto failWith = [&failures](auto call, int error) {
+        return [=, from = failures.from, to = failures.to](const char *path, auto... rest) {
+            if (error == 0 || !std::strstr(path, from) || !(std::strstr(rest, to) && ...))
                 return call(path, rest...);
             errno = error;
             return -1;
         };
     };
     return {failWith(kernel.renameNoReplace, failures.renameNoReplace), failWith(kernel.link, failures.link),
-        failWith(kernel.unlink, failures.unlinkOld, "old.mp3"),
-        failWith(kernel.createExclusive, failures.createExclusive), kernel.lstat,
-        failWith(kernel.rename, failures.rename)};
-}
-
-// The kernel's calls with renameNoReplace failing with EIO where refused(from, to) holds.
-RenameCalls refusingRenames(bool (*refused)(const char *from, const char *to))
-{
-    RenameCalls calls = RenameCalls::kernel();
-    calls.renameNoReplace = [=](const char *from, const char *to) {
-        if (!refused(from, to))
-            return RenameCalls::kernel().renameNoReplace(from, to);
-        errno = EIO;
-        return -1;
-    };
-    return calls;
+        failWith(kernel.unlink, failures.unlink), failWith(kernel.createExclusive, failures.createExclusive),
+        kernel.lstat, failWith(kernel.rename, failures.rename)};
 }
 
 } // namespace
@@ -73,10 +61,6 @@ TEST(RenameWithoutReplacing, RenamesOrRefusesOnEveryRoute)
         errno = EIO;
         return -1;
     };
-    const RenameCalls secondCaseStepFails = refusingRenames(
-        [](const char *from, const char *to) { return std::strstr(from, "~sorvane-") && std::strstr(to, "OLD"); });
-    const RenameCalls undoFailsToo
-        = refusingRenames([](const char *from, const char *) { return std::strstr(from, "~sorvane-") != nullptr; });
     const QString longName = QString(118, u'\u00f6') + u"old.mp3"_s; // 243 bytes
     const struct
     {
@@ -93,7 +77,9 @@ TEST(RenameWithoutReplacing, RenamesOrRefusesOnEveryRoute)
         {"renameat2, target exists", RenameCalls::kernel(), true, EEXIST, "precious"},
         {"link and unlink", failing({.renameNoReplace = EINVAL}), false, 0},
         {"link and unlink, target exists", failing({.renameNoReplace = ENOSYS}), true, EEXIST, "precious"},
-        {"link, unlink refused", failing({.renameNoReplace = EINVAL, .unlinkOld = EACCES}), false, EACCES},
+        // Removing anything but "old.mp3" still works, so the link can be taken back.
+        {"link, unlink refused", failing({.renameNoReplace = EINVAL, .unlink = EACCES, .from = "old.mp3"}), false,
+            EACCES},
         {"claim then rename", claimRoute, false, 0},
         {"claim, target exists", failing({.renameNoReplace = EINVAL, .link = EOPNOTSUPP}), true, EEXIST, "precious"},
         {"claim refused: a name the file system cannot hold",
@@ -108,8 +94,10 @@ TEST(RenameWithoutReplacing, RenamesOrRefusesOnEveryRoute)
         {"case only", RenameCalls::kernel(), false, 0, {}, u"OLD.MP3"_s},
         {"case only, claim then rename", claimRoute, false, 0, {}, u"OLD.MP3"_s},
         {"case only, a long name", RenameCalls::kernel(), false, 0, {}, longName.toUpper(), longName},
-        {"case only, second step fails: undone", secondCaseStepFails, false, EIO, {}, u"OLD.MP3"_s},
-        {"case only, the undo fails too", undoFailsToo, false, EIO, {}, u"OLD.MP3"_s, u"old.mp3"_s, true},
+        {"case only, second step fails: undone", failing({.renameNoReplace = EIO, .from = "~sorvane-", .to = "OLD"}),
+            false, EIO, {}, u"OLD.MP3"_s},
+        {"case only, the undo fails too", failing({.renameNoReplace = EIO, .from = "~sorvane-"}), false, EIO, {},
+            u"OLD.MP3"_s, u"old.mp3"_s, true},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.route);

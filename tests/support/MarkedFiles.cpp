@@ -1,5 +1,7 @@
 #include "support/MarkedFiles.h"
 
+#include "support/QtPrinting.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>

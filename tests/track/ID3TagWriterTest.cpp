@@ -1,4 +1,5 @@
 #include "track/ID3TagWriter.h"
+#include "support/IndependentTaggers.h"
 #include "support/TempFolder.h"
 #include "track/GenreNames.h"
 #include "track/ID3TagBlock.h"
@@ -8,7 +9,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -123,14 +123,17 @@ TEST(ID3TagWriter, WritesWindows1252TextAndNoGenreAs255)
     EXPECT_EQ(track.Title(), readBack);
     EXPECT_EQ(track.Genre(), QString());
 
-    QProcess mutagen;
-    mutagen.start(u"/usr/bin/python3"_s,
-        {u"-c"_s, u"import sys; from mutagen.id3 import ID3; print(ID3(sys.argv[1]).getall('TCON'))"_s, path});
-    if (!mutagen.waitForFinished(30000) || mutagen.exitStatus() != QProcess::NormalExit || mutagen.exitCode() != 0)
-        GTEST_SKIP() << "python3-mutagen could not read the block: " << mutagen.readAllStandardError().toStdString();
-    EXPECT_EQ(mutagen.readAllStandardOutput(), "[]\n");
+    // mutagen reads a block's bytes as Latin-1, and gives a genre frame for any byte but 255.
+    const TaggerReading mutagen = readWithMutagen(path);
+    if (!mutagen.why.isEmpty())
+        GTEST_SKIP() << "python3-mutagen could not read the block: " << mutagen.why.toStdString();
+    EXPECT_EQ(mutagen.fields,
+        (QMap<QString, QString> {
+            {u"version"_s, u"1.1"_s}, {u"TIT2"_s, QString::fromLatin1(expected)}, {u"TPE1"_s, u"Band"_s}}));
 }
 
+// A hidden file, a read-only one, no path or a path cut short by a NUL is not written, and
+// every file keeps its bytes.
 TEST(ID3TagWriter, RefusesWhatIsNotAnOrdinaryWritableFileAndLeavesItAlone)
 {
     TempFolder folder;
