@@ -2,6 +2,7 @@
 // same run, then over folders of 10,000 and 100,000 files, the folder listing also with the
 // files evicted from the caches, and the whole program's peak memory:  ./build.sh bench
 
+#include "app/Translations.h"
 #include "app/frmMain.h"
 #include "app/frmSelectFiles.h"
 #include "platform/DesktopServices.h"
@@ -339,10 +340,12 @@ Measured measureUndo(frmSelectFiles &window, const Corpus &corpus, int runs)
     return {undoing, median(runTimes)};
 }
 
-// The program started with paths as its arguments, until its grid's rows first paint.
+// The program started with paths as its arguments, in the locale's language as main() starts
+// it, until its grid's rows first paint.
 double measureStartToFirstPaint(const QStringList &paths, int runs)
 {
     return measure(runs, [&] {
+        const Translations translations(QLocale::system(), Translations::installedFolder());
         frmMain startUp(std::make_unique<ConfirmingServices>(), paths);
         startUp.Form_Load();
         waitForFirstPaint(gridRows(startUp.mainWindow()));
