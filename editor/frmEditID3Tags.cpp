@@ -123,7 +123,6 @@ void frmEditID3Tags::createControls()
     Label6 = createLabel(this, u"Label6"_s, tr("Enter the ID3 tag information for the file: "));
     lblCurrentFile = createLabel(this, u"lblCurrentFile"_s, u"/MP3 Files/Song1.mp3"_s);
     lblCurrentFile->setToolTip(tr("Click to preview file"));
-    lblCurrentFile->setAccessibleDescription(lblCurrentFile->toolTip());
     showAsLink(*lblCurrentFile);
     lblCurrentFile->installEventFilter(this);
     lblTagNote = createLabel(
