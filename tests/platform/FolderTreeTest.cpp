@@ -121,7 +121,9 @@ TEST(FolderTree, StopsWhereCarryOnSaysSo)
     };
     for (const auto &[allowed, listed, timesAsked] : cases) {
         int asked = 0;
-        const std::vector<ListedFolder> folders = listFolderTree(tree.path(), [&] { return ++asked <= allowed; });
+        const int allowedFolders = allowed; // a lambda may not capture a structured binding in clang 14
+        const std::vector<ListedFolder> folders
+            = listFolderTree(tree.path(), [&] { return ++asked <= allowedFolders; });
         EXPECT_EQ(pathsBelow(tree.path(), folders), listed) << allowed;
         EXPECT_EQ(asked, timesAsked) << allowed;
         EXPECT_EQ(folders.front().listing.allNames.isEmpty(), allowed == 0) << allowed;
