@@ -1,6 +1,7 @@
 #include "track/ID3v2Tag.h"
 
 #include "platform/RegularFile.h"
+#include "track/AsciiNumber.h"
 #include "track/GenreNames.h"
 #include "track/ID3v2FramesRead.h"
 #include "track/TagLibBytesFile.h"
@@ -66,10 +67,7 @@ QString genreOf(const TagLib::ID3v2::Tag &tag)
     if (!genres || genres->fieldList().isEmpty())
         return {};
     const QString text = toQString(genres->fieldList().front());
-    bool isNumber = false;
-    const int number = text.toInt(&isNumber);
-    const bool onlyDigits = std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-    const QString name = isNumber && onlyDigits ? GenreNames::name(number) : QString();
+    const QString name = isAsciiNumber(text) ? GenreNames::name(text.toInt()) : QString();
     return name.isEmpty() ? text : name;
 }
 

@@ -1,23 +1,9 @@
 #include "track/TrackNumber.h"
 
+#include "track/AsciiNumber.h"
 #include "track/TextUpToNul.h"
 
-#include <algorithm>
-
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// More digits than an int holds are no track anyone numbered.
-constexpr qsizetype kMostDigits = 9;
-
-bool isAsciiNumber(QStringView text)
-{
-    return !text.isEmpty() && text.size() <= kMostDigits
-        && std::ranges::all_of(text, [](QChar c) { return c >= u'0' && c <= u'9'; });
-}
-
-} // namespace
 
 int trackNumber(QStringView trackText)
 {
