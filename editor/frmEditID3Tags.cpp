@@ -83,15 +83,17 @@ frmEditID3Tags::frmEditID3Tags(
     setObjectName(u"frmEditID3Tags"_s);
     setWindowTitle(tr("Edit ID3 Tag Information"));
     createControls();
-    layOut();
 
-    if (m_state.CurrentFile.FileName().isEmpty())
-        m_services.showMessage(parent,
-            {tr("Error Getting Information"),
-                tr("Unable to get file information.  Please close the application and re-try."), MessageButtons::Ok,
-                MessageIcon::Critical});
-    else
+    // Showing a file lays the dialog out for it.
+    if (!m_state.CurrentFile.FileName().isEmpty()) {
         ShowFileInfo();
+        return;
+    }
+    layOut();
+    m_services.showMessage(parent,
+        {tr("Error Getting Information"),
+            tr("Unable to get file information.  Please close the application and re-try."), MessageButtons::Ok,
+            MessageIcon::Critical});
 }
 
 void frmEditID3Tags::createControls()
